@@ -1,0 +1,80 @@
+#include "flightplan/extract_key_val.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarvel {
+
+namespace {
+
+// Writes `item` left-justified into a field of width w: leading blanks are
+// dropped, the rest is cut to w or padded with blanks.
+void put_adjustl(std::string_view item, char* field, std::size_t w) {
+  item = trim_left(item);
+  const std::size_t n = std::min(item.size(), w);
+  if (n > 0) std::memmove(field, item.data(), n);
+  std::fill(field + n, field + w, ' ');
+}
+
+void put_as_is(std::string_view item, char* field, std::size_t w) {
+  const std::size_t n = std::min(item.size(), w);
+  if (n > 0) std::memmove(field, item.data(), n);
+  std::fill(field + n, field + w, ' ');
+}
+
+}  // namespace
+
+void extract_key_val_buf(std::string_view line, char* key, std::size_t key_w, char* val,
+                         std::size_t val_w) {
+  std::size_t p = line.find('=');
+  if (p == std::string_view::npos) p = line.find(':');
+  if (p == std::string_view::npos) {
+    put_as_is(line, key, key_w);
+    std::fill(val, val + val_w, ' ');
+    return;
+  }
+  // Copy first: the line may be a view of one of the outputs.
+  const std::string before(line.substr(0, p));
+  const std::string after(line.substr(p + 1));
+  put_adjustl(before, key, key_w);
+  put_adjustl(after, val, val_w);
+}
+
+void extract_list_buf(char* val, std::size_t val_w, char* buff, std::size_t buff_w, char sep) {
+  const std::string v(val, val_w);
+  if (len_trim(v) == 0) {
+    std::fill(val, val + val_w, ' ');
+    std::fill(buff, buff + buff_w, ' ');
+    return;
+  }
+  const std::size_t p = v.find(sep);
+  if (p == std::string::npos) {
+    put_as_is(v, buff, buff_w);
+    std::fill(val, val + val_w, ' ');
+    return;
+  }
+  std::size_t item_end = p;   // one past the last byte of the item
+  std::size_t rest_from = p + 1;  // first byte of what val keeps
+  const std::size_t q1 = v.find('"');
+  if (q1 != std::string::npos && q1 < p) {
+    const std::size_t q2 = v.find('"', q1 + 1);
+    if (q2 != std::string::npos) {
+      const std::size_t p2 = v.find(sep, q2 + 1);
+      if (p2 != std::string::npos) {
+        item_end = p2;
+        rest_from = p2 + 1;
+      } else {
+        // No separator after the closing quote: the item ends with the quote
+        // and the character after it goes with it.
+        item_end = q2 + 1;
+        rest_from = q2 + 2;
+      }
+    }
+  }
+  put_adjustl(std::string_view(v).substr(0, item_end), buff, buff_w);
+  const std::string_view rest =
+      rest_from < v.size() ? std::string_view(v).substr(rest_from) : std::string_view();
+  put_as_is(rest, val, val_w);
+}
+
+}  // namespace tarvel

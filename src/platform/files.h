@@ -1,0 +1,31 @@
+// Files by the program's own (Windows-form) paths.
+//
+// Paths stay in Windows form inside the program. On Windows they are used as
+// they are. Elsewhere the program runs beside a Wine prefix: "X:\rest" opens
+// $WINEPREFIX/dosdevices/x:/rest (WINEPREFIX defaulting to $HOME/.wine) and
+// any other path reads each "\" as "/". Trailing blanks are not part of a path.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+// The path the operating system is given for `path`.
+std::string native_path(std::string_view path);
+
+// True when `path` names an existing file or folder.
+bool file_exists(std::string_view path);
+// True when `path` names an existing folder.
+bool folder_exists(std::string_view path);
+
+// std::fopen on the native path; nullptr when it fails (errno tells why).
+std::FILE* open_file(std::string_view path, const char* mode);
+
+// 0 on success, else an errno value.
+int remove_file(std::string_view path);
+// Replaces `to` by `from` (an existing `to` is overwritten). 0 or an errno value.
+int rename_file(std::string_view from, std::string_view to);
+
+}  // namespace tarvel

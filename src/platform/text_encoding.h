@@ -1,0 +1,21 @@
+// How the program's texts (bytes in the Windows ANSI code page; the French
+// texts are Windows-1252) reach the console, the log file and the dialogs.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+// On Windows the bytes as they are. Elsewhere UTF-8: a byte sequence that is
+// already valid UTF-8 (a path typed on a UTF-8 system) is kept, every other
+// byte above 0x7F is read as Windows-1252.
+std::string to_display_text(std::string_view text);
+
+// Windows-1252 to UTF-8, byte by byte, whatever the platform.
+std::string cp1252_to_utf8(std::string_view text);
+
+// UTF-8 sequences kept, every other byte above 0x7F read as Windows-1252.
+std::string mixed_to_utf8(std::string_view text);
+
+}  // namespace tarvel

@@ -1,0 +1,92 @@
+#include <cstdint>
+
+#include "platform/text_encoding.h"
+
+namespace tarvel {
+
+namespace {
+
+// Unicode code points of Windows-1252 bytes 0x80..0x9F; the five bytes that
+// the code page leaves undefined map to the C1 control of the same value.
+constexpr std::uint16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void append_utf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+std::uint32_t cp1252_code_point(unsigned char b) {
+  if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80];
+  return b;
+}
+
+// Length of a valid UTF-8 sequence of two or more bytes starting at s[i], or 0.
+std::size_t utf8_sequence_length(std::string_view s, std::size_t i) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  std::size_t n = 0;
+  std::uint32_t min = 0;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    n = 2;
+    min = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    n = 3;
+    min = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    n = 4;
+    min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + n > s.size()) return 0;
+  std::uint32_t cp = b0 & (0x7F >> n);
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+}  // namespace
+
+std::string cp1252_to_utf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (char c : text) append_utf8(out, cp1252_code_point(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string mixed_to_utf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 8);
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      out.push_back(text[i]);
+      ++i;
+      continue;
+    }
+    if (std::size_t n = utf8_sequence_length(text, i); n != 0) {
+      out.append(text.substr(i, n));
+      i += n;
+      continue;
+    }
+    append_utf8(out, cp1252_code_point(b));
+    ++i;
+  }
+  return out;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,10 @@
+#include "util/app_state.h"
+
+namespace tarvel {
+
+AppState& app_state() {
+  static AppState state;
+  return state;
+}
+
+}  // namespace tarvel

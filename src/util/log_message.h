@@ -1,0 +1,50 @@
+// The log file of a run, echoed on the console.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "util/fixed_text.h"
+
+namespace tarvel {
+
+// One call per message. Commands at the start of `msg`:
+//   "CREATE"            start this run's log file, named after the program
+//                       (argument 0) and the local time
+//   "CREATE" + name     start the log file under that name
+//   "CREATE-SEND-NAME"  like "CREATE"; the chosen name is written back into msg
+// Anything else is a message: an optional level tag "{I}", "{W}" or "{E}"
+// framed by banner lines, then text whose "/" and line feeds separate lines
+// (a text in double quotes is one line). Every call echoes on the console.
+void log_message_f(std::string_view msg);
+void log_message_f_buf(char* msg, std::size_t len);
+
+template <std::size_t N>
+void log_message_f(FixedText<N>& msg) {
+  log_message_f_buf(msg.data(), N);
+}
+
+// Appends one bare line (no tag, no frame, no echo) to the log file.
+void log_bare_line(std::string_view line);
+
+// Every line feed of `str` becomes "/".
+template <std::size_t N>
+void make_printable(FixedText<N>& str) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (str[i] == '\n') str[i] = '/';
+  }
+}
+
+// Local date and time as the log uses them; tests inject a fixed clock.
+struct LogTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+using LogClock = LogTime (*)();
+void set_log_clock(LogClock clock);  // nullptr: the system clock
+
+// The current log file name (initially "Logfile.txt").
+std::string_view log_file_name();
+// Back to the state at program start (tests only).
+void reset_log_state();
+
+}  // namespace tarvel
