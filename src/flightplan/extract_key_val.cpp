@@ -49,7 +49,9 @@ void extract_list_buf(char* val, std::size_t val_w, char* buff, std::size_t buff
   }
   const std::size_t p = v.find(sep);
   if (p == std::string::npos) {
-    put_as_is(v, buff, buff_w);
+    // The last item loses its leading blanks like every other item: kept,
+    // they would push its digits past the end of a narrow item field.
+    put_adjustl(v, buff, buff_w);
     std::fill(val, val + val_w, ' ');
     return;
   }

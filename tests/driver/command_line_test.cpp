@@ -1,0 +1,121 @@
+#include "driver/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace tarvel {
+namespace {
+
+const char* const kUsage =
+    "TARVEL.exe [-help] (-auto] [-d:DEFAULTS] [-l:LANDSCAPE] [file(s)]\n"
+    "-help        : print the syntax\n"
+    "-auto        : do no ask for output file names\n"
+    "-l:LANDSCAPE : Condor3 landscape name that will be used for ALL files\n"
+    "-d:DEFAULTS  : path to a file containing default values for ALL files (.fpl format)\n"
+    "file(s)      : path(s) to the file(s) to convert\n";
+
+const char* const kFirstUsageLine =
+    "TARVEL.exe [-help] (-auto] [-d:DEFAULTS] [-l:LANDSCAPE] [file(s)]\n";
+
+struct Outcome {
+  OptionsOutcome outcome;
+  RunSettings rs;
+  int nb_files = 0;
+  std::string console;
+};
+
+Outcome run(std::vector<std::string> args, RunSettings rs = RunSettings()) {
+  args.insert(args.begin(), "C:\\Tools\\TARVEL.exe");
+  Outcome o;
+  test::ConsoleCapture cap;
+  o.outcome = read_options(args, rs, o.nb_files);
+  o.rs = rs;
+  o.console = cap.text();
+  return o;
+}
+
+TEST(CommandLine, HelpPrintsDashesAndUsageAndEnds) {
+  const Outcome o = run({"-help", "-x", "plan.fpl"});
+  EXPECT_EQ(o.outcome, OptionsOutcome::help_shown);
+  EXPECT_EQ(o.console, std::string(64, '-') + "\n" + kUsage);
+}
+
+TEST(CommandLine, UnrecognizedOptionsEndTheRun) {
+  struct Case {
+    const char* arg;
+    const char* line;
+  };
+  const Case cases[] = {
+      {"-x", "-x : unrecognized option\n"},
+      {"-AUTO", "-AUTO : unrecognized option\n"},
+      {"-L:Valley", "-L:Valley : unrecognized option\n"},
+      {"-Help", "-Help : unrecognized option\n"},
+      {"-", "- : unrecognized option\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = run({c.arg, "a.fpl", "-help"});
+    EXPECT_EQ(o.outcome, OptionsOutcome::bad_option) << c.arg;
+    EXPECT_EQ(o.console, std::string(c.line) + kFirstUsageLine) << c.arg;
+  }
+}
+
+TEST(CommandLine, OptionsSetTheSettingsAndLaterOnesWin) {
+  RunSettings from_ini;
+  from_ini.landname = "IniLand";
+  from_ini.deffile = "C:\\ini\\defaults.fpl";
+  from_ini.qask = true;
+
+  const Outcome o = run({"a.fpl", "-l:First", "b.fpl", "-auto", "-l:Second", "-d:D:\\my defaults.fpl"},
+                        from_ini);
+  EXPECT_EQ(o.outcome, OptionsOutcome::go_on);
+  EXPECT_EQ(o.nb_files, 2);
+  EXPECT_TRUE(o.rs.landname == "Second");
+  EXPECT_TRUE(o.rs.deffile == "D:\\my defaults.fpl");
+  EXPECT_TRUE(o.rs.qauto_out_names);
+  EXPECT_TRUE(o.rs.qask) << "-d: does not clear the request to ask";
+  EXPECT_EQ(o.console, "");
+}
+
+TEST(CommandLine, EmptyLandscapeAndDefaultsOptionsClearTheSettings) {
+  RunSettings from_ini;
+  from_ini.landname = "IniLand";
+  from_ini.deffile = "C:\\ini\\defaults.fpl";
+  const Outcome o = run({"-l:", "-d:"}, from_ini);
+  EXPECT_TRUE(o.rs.landname.is_blank());
+  EXPECT_TRUE(o.rs.deffile.is_blank());
+  EXPECT_EQ(o.nb_files, 0);
+}
+
+TEST(CommandLine, WidthsOfArgumentsAndFields) {
+  // A 300-character argument is examined as its first 256 characters.
+  const std::string long_land = "-l:" + std::string(100, 'L');
+  const std::string long_def = "-d:" + std::string(297, 'D');
+  const Outcome o = run({long_land, long_def});
+  EXPECT_EQ(o.rs.landname.view(), std::string(64, 'L'));
+  EXPECT_EQ(o.rs.deffile.view(), std::string(253, 'D') + "   ");
+
+  const std::string long_bad = "-" + std::string(299, 'z');
+  const Outcome bad = run({long_bad});
+  EXPECT_EQ(bad.console,
+            "-" + std::string(255, 'z') + " : unrecognized option\n" + kFirstUsageLine);
+}
+
+TEST(CommandLine, PlanArgumentsInOrder) {
+  const std::vector<std::string> args = {"TARVEL", "-auto", "one.fpl", "-l:X", "two.fpl",
+                                         std::string(300, 'p')};
+  FixedText<256> infile;
+  ASSERT_TRUE(plan_argument(args, 1, infile));
+  EXPECT_TRUE(infile == "one.fpl");
+  ASSERT_TRUE(plan_argument(args, 2, infile));
+  EXPECT_TRUE(infile == "two.fpl");
+  ASSERT_TRUE(plan_argument(args, 3, infile));
+  EXPECT_EQ(infile.view(), std::string(256, 'p'));
+  EXPECT_FALSE(plan_argument(args, 4, infile));
+}
+
+}  // namespace
+}  // namespace tarvel

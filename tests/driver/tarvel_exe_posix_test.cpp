@@ -1,0 +1,31 @@
+// The built program, run as a user runs it.
+#include <gtest/gtest.h>
+
+#include "support/run_program.h"
+#include "support/test_support.h"
+
+namespace tarvel {
+namespace {
+
+TEST(TarvelProgram, HelpAndBadOptionsEndWithStatusZero) {
+  test::TempDir dir;
+  test::ProgramOptions in_dir;
+  in_dir.cwd = dir.path();
+  const auto help = test::run_program(test::tarvel_exe(), {"TARVEL", "-help"}, in_dir);
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_NE(help.out.find(std::string(64, '-') + "\n" +
+                          "TARVEL.exe [-help] (-auto] [-d:DEFAULTS] [-l:LANDSCAPE] [file(s)]\n"),
+            std::string::npos)
+      << help.out;
+  EXPECT_NE(help.out.find("file(s)      : path(s) to the file(s) to convert\n"), std::string::npos);
+
+  const auto bad = test::run_program(test::tarvel_exe(), {"TARVEL", "-x", "a.fpl"}, in_dir);
+  EXPECT_EQ(bad.exit_status, 0);
+  EXPECT_NE(bad.out.find("-x : unrecognized option\n"
+                         "TARVEL.exe [-help] (-auto] [-d:DEFAULTS] [-l:LANDSCAPE] [file(s)]\n"),
+            std::string::npos)
+      << bad.out;
+}
+
+}  // namespace
+}  // namespace tarvel
