@@ -2,10 +2,9 @@
 // "Map Projections: A Working Manual" (USGS Professional Paper 1395, 1987): the
 // forward series in A = cos(phi) * dlam with the meridian arc M, and the
 // inverse series in D about the footpoint latitude, which comes from the
-// rectifying latitude by a closed series in e1 (no iteration). The easting,
-// northing, latitude and longitude series are carried one order further than
-// Snyder prints them (terms in A^7, A^8, D^7, D^8) and the footpoint series to
-// e1^4.
+// rectifying latitude by a closed series in e1 to e1^4 (no iteration). The
+// easting, northing, latitude and longitude series carry more terms than
+// Snyder prints: further powers of C and C1, and terms up to A^8 and D^8.
 //
 // Ellipsoid: WGS 84 semi-major axis with the first eccentricity rounded to
 // seven significant digits, 0.0818192; every derived constant below comes from
