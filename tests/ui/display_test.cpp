@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "support/recording_dialogs.h"
+#include "support/scoped_env.h"
 #include "support/test_support.h"
 
 namespace tarvel {
@@ -88,28 +88,7 @@ TEST(SaveFileName, ReturnsTheChosenPath) {
 // The language of the cancel box follows the interface language, which
 // outside Windows comes from the locale variables.
 #ifndef _WIN32
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test::ScopedEnv;
 
 TEST(FileDialogs, CancelShowsABoxAndLeavesTheFile) {
   struct Case {
