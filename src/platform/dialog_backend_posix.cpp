@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "platform/dialog_backend.h"
+#include "platform/dialog_backend_common.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "util/console.h"
@@ -230,16 +231,11 @@ Run run_program(const std::string& exe, const std::vector<std::string>& args) {
   return run;
 }
 
-// The folder a default path names for the chooser: a final file pattern
-// such as "*.fpl" is dropped, keeping its folder.
+// Where a chooser opens: a final file pattern such as "*.fpl" is dropped,
+// keeping its folder. Empty when nothing is left.
 std::string chooser_start(const std::string& default_path) {
-  std::string p = native_path(default_path);
-  const std::size_t slash = p.rfind('/');
-  const std::string_view last =
-      std::string_view(p).substr(slash == std::string::npos ? 0 : slash + 1);
-  if (last.find_first_of("*?") != std::string_view::npos)
-    p.erase(slash == std::string::npos ? 0 : slash + 1);
-  return p;
+  const ChooserStart start = split_chooser_start(default_path);
+  return native_path(start.folder + start.name);
 }
 
 // "--file-filter=*.fpl *.txt"; empty patterns are left out.
@@ -291,7 +287,9 @@ class ZenityDialogs final : public DialogBackend {
       args.push_back("--multiple");
       args.push_back("--separator=|");
     }
-    if (!default_path.empty()) args.push_back("--filename=" + chooser_start(default_path));
+    if (std::string start = chooser_start(default_path); !start.empty()) {
+      args.push_back("--filename=" + start);
+    }
     add_filter(args, patterns);
     const Run run = run_program(exe_, args);
     if (!run.shown) return fallback_.open_file(title, default_path, patterns, multi);
