@@ -238,6 +238,10 @@ std::string chooser_start(const std::string& default_path) {
   return native_path(start.folder + start.name);
 }
 
+void add_start(std::vector<std::string>& args, const std::string& start) {
+  if (!start.empty()) args.push_back("--filename=" + start);
+}
+
 // "--file-filter=*.fpl *.txt"; empty patterns are left out.
 void add_filter(std::vector<std::string>& args, const std::vector<std::string>& patterns) {
   std::string filter;
@@ -287,9 +291,7 @@ class ZenityDialogs final : public DialogBackend {
       args.push_back("--multiple");
       args.push_back("--separator=|");
     }
-    if (std::string start = chooser_start(default_path); !start.empty()) {
-      args.push_back("--filename=" + start);
-    }
+    add_start(args, chooser_start(default_path));
     add_filter(args, patterns);
     const Run run = run_program(exe_, args);
     if (!run.shown) return fallback_.open_file(title, default_path, patterns, multi);
@@ -300,7 +302,7 @@ class ZenityDialogs final : public DialogBackend {
                                        const std::vector<std::string>& patterns) override {
     std::vector<std::string> args = {"--file-selection", "--save", "--confirm-overwrite",
                                      "--title=" + to_display_text(title)};
-    if (!default_path.empty()) args.push_back("--filename=" + native_path(default_path));
+    add_start(args, chooser_start(default_path));
     add_filter(args, patterns);
     const Run run = run_program(exe_, args);
     if (!run.shown) return fallback_.save_file(title, default_path, patterns);
@@ -311,11 +313,10 @@ class ZenityDialogs final : public DialogBackend {
                                            const std::string& default_path) override {
     std::vector<std::string> args = {"--file-selection", "--directory",
                                      "--title=" + to_display_text(title)};
-    if (!default_path.empty()) {
-      std::string start = native_path(default_path);
-      if (start.back() != '/') start += '/';
-      args.push_back("--filename=" + start);
-    }
+    // A final "/" makes the chooser open inside the folder.
+    std::string start = native_path(default_path);
+    if (!start.empty() && start.back() != '/') start += '/';
+    add_start(args, start);
     const Run run = run_program(exe_, args);
     if (!run.shown) return fallback_.select_folder(title, default_path);
     return answer(run);

@@ -20,7 +20,8 @@ void DisplayMessage(std::string_view title, std::string_view message, int& statu
 // 31); `desc` is not shown; `multi` 1 allows several files, whose full paths
 // come back joined by "|".
 // Returns 1 when a selection was made: `file` holds it and `len` its length.
-// Returns 0 when cancelled: an error box says so, `len` is 0 and `file` is
+// Returns 0 when cancelled (or nothing came back): an error box says so,
+// `len` is 0 and `file` is
 // left as it was.
 int GetFileName(std::string& file, std::string_view title, std::string_view path,
                 std::string_view filter, std::string_view desc, int multi, int& len);

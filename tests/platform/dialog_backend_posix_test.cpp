@@ -161,11 +161,16 @@ TEST_F(ZenityDialogs, FolderAndSaveAnswers) {
   EXPECT_EQ(SaveFileName(file, "Save", "\\out\\Task1_V3.fpl", "*.fpl", "", len), 1);
   EXPECT_EQ(file, "\\out\\Task1_V3.fpl");
 
+  // A blank default (a blank field passed whole) opens wherever zenity likes.
+  answer(0, "/x\n");
+  EXPECT_EQ(GetFolder("Select", "   ", len, folder), 0);
+
   const std::vector<Args> c = calls();
-  ASSERT_EQ(c.size(), 2u);
+  ASSERT_EQ(c.size(), 3u);
   EXPECT_EQ(c[0],
             (Args{"--file-selection", "--directory",
                   "--title=Select Condor 3 destination landscape", "--filename=/data/start/"}));
+  EXPECT_EQ(c[2], (Args{"--file-selection", "--directory", "--title=Select"}));
 }
 
 TEST_F(ZenityDialogs, MessageBoxesAndTheirAnswers) {
