@@ -21,8 +21,7 @@ void DisplayMessage(std::string_view title, std::string_view message, int& statu
 // come back joined by "|".
 // Returns 1 when a selection was made: `file` holds it and `len` its length.
 // Returns 0 when cancelled (or nothing came back): an error box says so,
-// `len` is 0 and `file` is
-// left as it was.
+// `len` is 0 and `file` is left as it was.
 int GetFileName(std::string& file, std::string_view title, std::string_view path,
                 std::string_view filter, std::string_view desc, int multi, int& len);
 
