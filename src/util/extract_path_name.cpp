@@ -41,8 +41,9 @@ void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
   int close_status = 1;
   errno = 0;
   std::FILE* f = open_file(probe.view(), "w");
-  if (f == nullptr) open_status = failure();
-  if (f != nullptr) {
+  if (f == nullptr) {
+    open_status = failure();
+  } else {
     rewind_status = std::fseek(f, 0, SEEK_SET) == 0 ? 0 : failure();
     if (rewind_status == 0) {
       write_status = 0;
