@@ -35,6 +35,14 @@ void make_printable(FixedText<N>& str) {
   }
 }
 
+// `name` = the part of `path` after its last backslash (all of `path` when it
+// has none), blank-padded.
+std::string_view extract_name(std::string_view path);
+template <std::size_t N, std::size_t M>
+void extract_name(const FixedText<N>& path, FixedText<M>& name) {
+  name = extract_name(path.view());
+}
+
 // Local date and time as the log uses them; tests inject a fixed clock.
 struct LogTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
@@ -42,9 +50,10 @@ struct LogTime {
 using LogClock = LogTime (*)();
 void set_log_clock(LogClock clock);  // nullptr: the system clock
 
-// The current log file name (initially "Logfile.txt").
+// The current log file name (initially "Logfile.txt"); at most 256 characters.
 std::string_view log_file_name();
-// Back to the state at program start (tests only).
+// Back to the state at program start: "Logfile.txt" and the system clock
+// (tests only).
 void reset_log_state();
 
 }  // namespace tarvel

@@ -1,0 +1,42 @@
+#include "platform/dialog_backend_common.h"
+
+namespace tarvel {
+
+namespace {
+
+// The NUL-ended text at `pos`, or up to the end of the buffer.
+std::string_view text_at(const char* buf, std::size_t size, std::size_t pos) {
+  std::size_t end = pos;
+  while (end < size && buf[end] != '\0') ++end;
+  return std::string_view(buf + pos, end - pos);
+}
+
+}  // namespace
+
+std::string join_multi_selection(const char* buf, std::size_t size) {
+  const std::string_view first = text_at(buf, size, 0);
+  std::size_t pos = first.size() + 1;
+  if (pos >= size || buf[pos] == '\0') return std::string(first);
+
+  const bool has_slash = !first.empty() && first.back() == '\\';
+  std::string joined;
+  while (pos < size && buf[pos] != '\0') {
+    const std::string_view name = text_at(buf, size, pos);
+    if (!joined.empty()) joined += '|';
+    joined.append(first);
+    if (!has_slash) joined += '\\';
+    joined.append(name);
+    pos += name.size() + 1;
+  }
+  return joined;
+}
+
+ChooserStart split_chooser_start(std::string_view path) {
+  const std::size_t slash = path.rfind('\\');
+  const std::size_t name_at = slash == std::string_view::npos ? 0 : slash + 1;
+  ChooserStart start{std::string(path.substr(0, name_at)), std::string(path.substr(name_at))};
+  if (start.name.find_first_of("*?") != std::string::npos) start.name.clear();
+  return start;
+}
+
+}  // namespace tarvel

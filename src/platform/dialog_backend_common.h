@@ -1,0 +1,25 @@
+// Helpers of the system dialog backends that do not depend on the system.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarvel {
+
+// The result buffer of a Windows open dialog with multiple selection: either
+// one full path followed by two NULs, or the folder, a NUL, each file name
+// followed by a NUL, and a final NUL. Gives the full paths joined by "|".
+// Reading stops at the end of the buffer even without the final NULs.
+std::string join_multi_selection(const char* buf, std::size_t size);
+
+// A Windows-form default path split for a chooser: the folder to open in
+// (empty when none) and the file name to propose, which is empty when the
+// path ends with a backslash or its last part is a pattern such as "*.fpl".
+struct ChooserStart {
+  std::string folder;
+  std::string name;
+};
+ChooserStart split_chooser_start(std::string_view path);
+
+}  // namespace tarvel

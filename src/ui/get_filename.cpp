@@ -1,0 +1,103 @@
+// The file and folder dialogs of the display layer.
+#include <optional>
+#include <vector>
+
+#include "ui/dialogs.h"
+#include "ui/display.h"
+#include "util/console.h"
+
+namespace tarvel {
+
+namespace {
+
+// Limits of a filter list.
+constexpr std::size_t kFilterMax = 63;
+constexpr std::size_t kPatternMax = 31;
+constexpr std::size_t kPatternsMax = 13;
+
+std::string c_text(std::string_view s) { return std::string(s.substr(0, s.find('\0'))); }
+
+// "*.fpl,*.txt" -> {"*.fpl", "*.txt"}.
+std::vector<std::string> split_filter(std::string rest) {
+  std::vector<std::string> patterns;
+  while (!rest.empty() && patterns.size() < kPatternsMax) {
+    const std::size_t comma = rest.find(',');
+    std::string pattern;
+    if (comma == std::string::npos) {
+      pattern = rest;
+      rest.clear();
+    } else {
+      substrpos(rest, pattern, 0, static_cast<int>(comma) - 1);
+      rest.erase(0, comma + 1);
+    }
+    patterns.push_back(pattern.substr(0, kPatternMax));
+  }
+  return patterns;
+}
+
+// A chosen file goes to `file`; a cancel is told in a box.
+int take_file(std::optional<std::string> result, std::string& file, int& len) {
+  if (!result || result->empty()) {
+    dialog_backend().message_box("Error",
+                                 IsLanguageFrench() ? "Aucun fichier sp\xe9"
+                                                      "cifi\xe9"
+                                                    : "No file specification returned",
+                                 "ok", "error", 1);
+    len = 0;
+    return 0;
+  }
+  file = std::move(*result);
+  len = static_cast<int>(file.size());
+  return 1;
+}
+
+}  // namespace
+
+int substrpos(std::string_view s, std::string& sub, int p1, int p2) {
+  const int last = static_cast<int>(s.size()) - 1;
+  if (p1 < 0) p1 = 0;
+  if (p2 > last) p2 = last;
+  if (p2 < p1) {
+    sub.clear();
+    return 0;
+  }
+  sub.assign(s.substr(static_cast<std::size_t>(p1), static_cast<std::size_t>(p2 - p1 + 1)));
+  return p2 - p1 + 1;
+}
+
+int GetFileName(std::string& file, std::string_view title, std::string_view path,
+                std::string_view filter, std::string_view desc, int multi, int& len) {
+  (void)desc;  // the dialogs show no filter description
+  const std::string filter_c = c_text(filter).substr(0, kFilterMax);
+  const std::string path_c = c_text(path);
+  console_line("GetFileName " + filter_c + " " + std::to_string(filter_c.size()));
+  console_line("GetFileName " + path_c + " " + std::to_string(path_c.size()));
+  return take_file(
+      dialog_backend().open_file(c_text(title), path_c, split_filter(filter_c), multi != 0), file,
+      len);
+}
+
+int SaveFileName(std::string& file, std::string_view title, std::string_view path,
+                 std::string_view filter, std::string_view desc, int& len) {
+  (void)desc;
+  const std::string filter_c = c_text(filter).substr(0, kFilterMax);
+  const std::string path_c = c_text(path);
+  console_line("SaveFileName " + filter_c + " " + std::to_string(filter_c.size()) + " " + path_c +
+               " ");
+  return take_file(dialog_backend().save_file(c_text(title), path_c, split_filter(filter_c)), file,
+                   len);
+}
+
+int GetFolder(std::string_view title, std::string_view deflt, int& len, std::string& folder) {
+  std::optional<std::string> result = dialog_backend().select_folder(c_text(title), c_text(deflt));
+  if (!result || result->empty()) {
+    dialog_backend().message_box("Error", "No folder selected", "ok", "error", 1);
+    len = 0;
+    return 1;
+  }
+  folder = std::move(*result);
+  len = static_cast<int>(folder.size());
+  return 0;
+}
+
+}  // namespace tarvel

@@ -1,0 +1,50 @@
+#include "platform/dialog_backend_common.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarvel {
+namespace {
+
+TEST(JoinMultiSelection, FolderAndNamesBecomeFullPaths) {
+  using namespace std::string_literals;
+  struct Case {
+    const char* name;
+    std::string buf;
+    std::string joined;
+  } cases[] = {
+      {"one file", "C:\\fp\\a.fpl\0\0junk"s, "C:\\fp\\a.fpl"},
+      {"two files", "C:\\fp\0a.fpl\0b c.fpl\0\0"s, "C:\\fp\\a.fpl|C:\\fp\\b c.fpl"},
+      {"drive root keeps one backslash", "C:\\\0a.fpl\0b.fpl\0\0"s, "C:\\a.fpl|C:\\b.fpl"},
+      {"buffer without final NULs", "C:\\fp\0a.fpl\0b.f"s, "C:\\fp\\a.fpl|C:\\fp\\b.f"},
+      {"single path filling the buffer", "C:\\fp\\a.fpl"s, "C:\\fp\\a.fpl"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(join_multi_selection(c.buf.data(), c.buf.size()), c.joined);
+  }
+}
+
+TEST(SplitChooserStart, PatternsAreNotProposedAsNames) {
+  struct Case {
+    const char* path;
+    const char* folder;
+    const char* name;
+  } cases[] = {
+      {"C:\\Users\\me\\FlightPlans\\*.fpl", "C:\\Users\\me\\FlightPlans\\", ""},
+      {"C:\\out\\Task1_V3.fpl", "C:\\out\\", "Task1_V3.fpl"},
+      {"C:\\Condor3\\Landscapes\\", "C:\\Condor3\\Landscapes\\", ""},
+      {"Task.fpl", "", "Task.fpl"},
+      {"", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    const ChooserStart s = split_chooser_start(c.path);
+    EXPECT_EQ(s.folder, c.folder);
+    EXPECT_EQ(s.name, c.name);
+  }
+}
+
+}  // namespace
+}  // namespace tarvel
