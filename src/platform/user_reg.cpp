@@ -1,0 +1,243 @@
+#include "platform/user_reg.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace tarvel {
+
+namespace {
+
+// Unicode code points of the Windows-1252 bytes 0x80..0x9F; the five bytes
+// the code page leaves undefined stand for the C1 control of the same value.
+constexpr std::uint16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Appends code points as Windows-1252 bytes. A surrogate pair (Wine writes
+// the UTF-16 units of a character beyond U+FFFF one by one) is one character
+// and so one "?".
+class Cp1252Out {
+ public:
+  explicit Cp1252Out(std::string& out) : out_(out) {}
+
+  void put(std::uint32_t cp) {
+    const bool low = cp >= 0xDC00 && cp <= 0xDFFF;
+    const bool pair_end = low && after_high_;
+    after_high_ = cp >= 0xD800 && cp <= 0xDBFF;
+    if (pair_end) return;
+    out_.push_back(static_cast<char>(byte_of(cp)));
+  }
+  void put_byte(unsigned char b) {
+    after_high_ = false;
+    out_.push_back(static_cast<char>(b));
+  }
+
+ private:
+  static unsigned char byte_of(std::uint32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+    for (unsigned i = 0; i < 32; ++i) {
+      if (kHigh[i] == cp) return static_cast<unsigned char>(0x80 + i);
+    }
+    return '?';
+  }
+
+  std::string& out_;
+  bool after_high_ = false;
+};
+
+int hex_digit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The code point of a valid UTF-8 sequence of two or more bytes at s[i], and
+// its length; length 0 when there is none.
+std::pair<std::uint32_t, std::size_t> utf8_at(std::string_view s, std::size_t i) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  std::size_t n = 0;
+  std::uint32_t min = 0;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    n = 2;
+    min = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    n = 3;
+    min = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    n = 4;
+    min = 0x10000;
+  } else {
+    return {0, 0};
+  }
+  if (i + n > s.size()) return {0, 0};
+  std::uint32_t cp = b0 & (0x7Fu >> n);
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return {0, 0};
+    cp = (cp << 6) | (b & 0x3Fu);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {0, 0};
+  return {cp, n};
+}
+
+// Decodes an escaped text that starts at line[pos] and ends at the first
+// unescaped `close`. Returns the position after `close`, or npos when the
+// line ends first (the text is then malformed and not used).
+std::size_t decode_escaped(std::string_view line, std::size_t pos, char close, std::string& text) {
+  Cp1252Out out(text);
+  std::size_t i = pos;
+  while (i < line.size()) {
+    const char c = line[i];
+    if (c == close) return i + 1;
+    if (c != '\\') {
+      const auto b = static_cast<unsigned char>(c);
+      if (b >= 0x80) {
+        if (auto [cp, n] = utf8_at(line, i); n != 0) {
+          out.put(cp);
+          i += n;
+          continue;
+        }
+      }
+      out.put_byte(b);
+      ++i;
+      continue;
+    }
+    if (++i >= line.size()) return std::string_view::npos;
+    const char e = line[i++];
+    switch (e) {
+      case 'a': out.put(0x07); break;
+      case 'b': out.put(0x08); break;
+      case 'e': out.put(0x1B); break;
+      case 'f': out.put(0x0C); break;
+      case 'n': out.put(0x0A); break;
+      case 'r': out.put(0x0D); break;
+      case 't': out.put(0x09); break;
+      case 'v': out.put(0x0B); break;
+      case 'x': {
+        // Up to four hex digits; Wine writes four when a hex digit follows.
+        std::uint32_t cp = 0;
+        int digits = 0;
+        while (digits < 4 && i < line.size() && hex_digit(line[i]) >= 0) {
+          cp = cp * 16 + static_cast<std::uint32_t>(hex_digit(line[i++]));
+          ++digits;
+        }
+        out.put(digits == 0 ? 'x' : cp);
+        break;
+      }
+      default:
+        if (e >= '0' && e <= '7') {
+          std::uint32_t cp = static_cast<std::uint32_t>(e - '0');
+          for (int k = 0; k < 2 && i < line.size() && line[i] >= '0' && line[i] <= '7'; ++k) {
+            cp = cp * 8 + static_cast<std::uint32_t>(line[i++] - '0');
+          }
+          out.put(cp);
+        } else {
+          // \\, \", \[, \] and any other escaped character stand for themselves.
+          out.put_byte(static_cast<unsigned char>(e));
+        }
+    }
+  }
+  return std::string_view::npos;
+}
+
+// Case folding for matching, on Windows-1252 bytes: ASCII and the accented
+// capitals fold to their small letters.
+std::string fold(std::string_view s) {
+  std::string f(s);
+  for (char& c : f) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+      c = static_cast<char>(b + 0x20);
+    } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
+      c = static_cast<char>(b + 0x10);
+    } else if (b == 0x9F) {
+      c = static_cast<char>(0xFF);
+    }
+  }
+  return f;
+}
+
+std::string fold_key(std::string_view key) {
+  while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
+  return fold(key);
+}
+
+std::size_t skip_blanks(std::string_view line, std::size_t i) {
+  while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+  return i;
+}
+
+// The data of a string value: "text", str:"text" or str(2):"text". False for
+// any other type or a malformed text.
+bool string_data(std::string_view line, std::size_t i, std::string& value) {
+  for (std::string_view prefix : {"\"", "str:\"", "str(2):\""}) {
+    if (line.substr(i, prefix.size()) == prefix) {
+      return decode_escaped(line, i + prefix.size(), '"', value) != std::string_view::npos;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool UserReg::has_key(std::string_view key) const {
+  const std::string k = fold_key(key);
+  if (k.empty() || keys_.count(k) != 0) return true;
+  const std::string parent = k + '\\';
+  auto it = keys_.lower_bound(parent);
+  return it != keys_.end() && it->first.compare(0, parent.size(), parent) == 0;
+}
+
+const std::string* UserReg::find(std::string_view key, std::string_view name) const {
+  auto k = keys_.find(fold_key(key));
+  if (k == keys_.end()) return nullptr;
+  auto v = k->second.find(fold(name));
+  return v == k->second.end() ? nullptr : &v->second;
+}
+
+void UserReg::set(std::string_view key, std::string_view name, std::string value) {
+  keys_[fold_key(key)][fold(name)] = std::move(value);
+}
+
+void UserReg::add_key(std::string_view key) { keys_[fold_key(key)]; }
+
+UserReg parse_user_reg(std::string_view text) {
+  UserReg reg;
+  constexpr std::string_view header = "WINE REGISTRY Version 2";
+  if (text.substr(0, header.size()) != header) return reg;
+
+  std::string key;
+  bool in_key = false;
+  std::size_t start = text.find('\n');
+  while (start != std::string_view::npos && start < text.size()) {
+    ++start;
+    std::size_t end = text.find('\n', start);
+    std::string_view line =
+        text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    start = end;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+    const std::size_t i = skip_blanks(line, 0);
+    if (i >= line.size()) continue;
+    if (line[i] == '[') {
+      key.clear();
+      in_key = decode_escaped(line, i + 1, ']', key) != std::string_view::npos;
+      if (in_key) reg.add_key(key);
+      continue;
+    }
+    if (line[i] != '"' || !in_key) continue;  // comments, #time=, @= and hex continuations
+
+    std::string name;
+    std::size_t j = decode_escaped(line, i + 1, '"', name);
+    if (j == std::string_view::npos) continue;
+    j = skip_blanks(line, j);
+    if (j >= line.size() || line[j] != '=') continue;
+    std::string value;
+    if (string_data(line, skip_blanks(line, j + 1), value)) reg.set(key, name, std::move(value));
+  }
+  return reg;
+}
+
+}  // namespace tarvel

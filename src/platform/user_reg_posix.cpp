@@ -1,0 +1,43 @@
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/user_reg.h"
+#include "platform/wine_prefix.h"
+
+namespace tarvel {
+
+namespace {
+
+struct Cache {
+  bool loaded = false;
+  std::string prefix;
+  UserReg reg;
+};
+
+Cache& cache() {
+  static Cache c;
+  return c;
+}
+
+}  // namespace
+
+const UserReg& user_reg() {
+  Cache& c = cache();
+  std::string prefix = wine_prefix();
+  if (c.loaded && c.prefix == prefix) return c.reg;
+  c.reg = UserReg();
+  std::ifstream in(prefix + "/user.reg", std::ios::binary);
+  if (in) {
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.good() || in.eof()) c.reg = parse_user_reg(text.str());
+  }
+  c.prefix = std::move(prefix);
+  c.loaded = true;
+  return c.reg;
+}
+
+void reset_user_reg_cache() { cache() = Cache(); }
+
+}  // namespace tarvel
