@@ -3,7 +3,10 @@
 // Paths stay in Windows form inside the program. On Windows they are used as
 // they are. Elsewhere the program runs beside a Wine prefix: "X:\rest" opens
 // $WINEPREFIX/dosdevices/x:/rest (WINEPREFIX defaulting to $HOME/.wine) and
-// any other path reads each "\" as "/". Trailing blanks are not part of a path.
+// any other path reads each "\" as "/"; the file system there names files in
+// UTF-8, so bytes of the program's code page (a folder from the registry) are
+// turned into UTF-8 while UTF-8 already in a path (an argument) is kept.
+// Trailing blanks are not part of a path.
 #pragma once
 
 #include <cstdio>
@@ -19,6 +22,9 @@ std::string native_path(std::string_view path);
 bool file_exists(std::string_view path);
 // True when `path` names an existing folder.
 bool folder_exists(std::string_view path);
+// True when `path` names an existing file that is marked read-only (no write
+// permission for its owner; the read-only attribute on Windows).
+bool is_read_only_file(std::string_view path);
 
 // std::fopen on the native path; nullptr when it fails (errno tells why).
 std::FILE* open_file(std::string_view path, const char* mode);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/files.h"
+#include "platform/text_encoding.h"
 #include "platform/wine_prefix.h"
 #include "util/fixed_text.h"
 
@@ -24,7 +25,7 @@ std::string native_path(std::string_view path) {
     if (!rest.empty() && rest[0] != '\\' && rest[0] != '/') out.push_back('/');
   }
   for (char c : rest) out.push_back(c == '\\' ? '/' : c);
-  return out;
+  return mixed_to_utf8(out);
 }
 
 bool file_exists(std::string_view path) {
@@ -35,6 +36,12 @@ bool file_exists(std::string_view path) {
 bool folder_exists(std::string_view path) {
   struct stat st {};
   return ::stat(native_path(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool is_read_only_file(std::string_view path) {
+  struct stat st {};
+  return ::stat(native_path(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+         (st.st_mode & S_IWUSR) == 0;
 }
 
 std::FILE* open_file(std::string_view path, const char* mode) {

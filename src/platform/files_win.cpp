@@ -19,6 +19,12 @@ bool folder_exists(std::string_view path) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool is_read_only_file(std::string_view path) {
+  const DWORD a = GetFileAttributesA(native_path(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (a & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 std::FILE* open_file(std::string_view path, const char* mode) {
   return std::fopen(native_path(path).c_str(), mode);
 }

@@ -15,36 +15,11 @@
 
 #include "install/install_paths.h"
 #include "platform/user_reg.h"
+#include "support/scoped_env.h"
 #include "support/test_support.h"
 #include "util/log_message.h"
 
 namespace tarvel::test {
-
-// Sets (or, with nullopt, unsets) one environment variable while alive.
-class ScopedEnv {
- public:
-  ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
-    if (const char* old = std::getenv(name_.c_str())) old_ = old;
-    if (value) {
-      ::setenv(name_.c_str(), value->c_str(), 1);
-    } else {
-      ::unsetenv(name_.c_str());
-    }
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_.c_str(), old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_.c_str());
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
-};
 
 // The head Wine writes at the top of user.reg.
 inline constexpr std::string_view kUserRegHead =

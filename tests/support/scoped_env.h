@@ -7,18 +7,22 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace tarvel::test {
 
 class ScopedEnv {
  public:
-  // value nullptr removes the variable.
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
+  // value nullptr (or nullopt) removes the variable.
+  ScopedEnv(const char* name, const char* value)
+      : ScopedEnv(std::string(name), value != nullptr ? std::optional<std::string>(value)
+                                                      : std::nullopt) {}
+  ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
+    if (const char* old = std::getenv(name_.c_str())) old_ = old;
+    if (value) {
+      ::setenv(name_.c_str(), value->c_str(), 1);
     } else {
-      ::unsetenv(name);
+      ::unsetenv(name_.c_str());
     }
   }
   ~ScopedEnv() {

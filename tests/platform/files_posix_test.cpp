@@ -1,0 +1,56 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/scoped_env.h"
+#include "support/test_support.h"
+
+namespace tarvel {
+namespace {
+
+TEST(NativePath, DriveLettersGoThroughThePrefixOtherPathsTurnSlashes) {
+  test::ScopedEnv prefix("WINEPREFIX", "/pfx/");
+  struct Case {
+    const char* path;
+    const char* native;
+  };
+  const Case cases[] = {
+      {"C:\\Condor3\\Landscapes\\A\\A.trn", "/pfx/dosdevices/c:/Condor3/Landscapes/A/A.trn"},
+      {"z:\\tmp\\x.fpl  ", "/pfx/dosdevices/z:/tmp/x.fpl"},
+      {"D:relative", "/pfx/dosdevices/d:/relative"},
+      {"\\tmp\\plans\\a.fpl", "/tmp/plans/a.fpl"},
+      {"plans\\a.fpl", "plans/a.fpl"},
+      {"/already/posix", "/already/posix"},
+      // A folder from the registry is Windows-1252; an argument may be UTF-8.
+      {"C:\\Caf\xe9", "/pfx/dosdevices/c:/Caf\xc3\xa9"},
+      {"\\home\\Caf\xc3\xa9\\x", "/home/Caf\xc3\xa9/x"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(native_path(c.path), c.native) << c.path;
+}
+
+TEST(NativePath, PrefixDefaultsToDotWineInHome) {
+  test::ScopedEnv prefix("WINEPREFIX", nullptr);
+  test::ScopedEnv home("HOME", "/home/ann");
+  EXPECT_EQ(native_path("C:\\x"), "/home/ann/.wine/dosdevices/c:/x");
+}
+
+TEST(Files, ExistenceReadOnlyRenameRemove) {
+  test::TempDir dir;
+  const auto a = dir.write("a.txt", "a");
+  const auto b = dir.write("b.txt", "b");
+  EXPECT_TRUE(file_exists(a.string()));
+  EXPECT_TRUE(folder_exists(dir.path().string()));
+  EXPECT_FALSE(folder_exists(a.string()));
+  EXPECT_FALSE(is_read_only_file(a.string()));
+  ::chmod(b.c_str(), 0444);
+  EXPECT_TRUE(is_read_only_file(b.string()));
+  EXPECT_FALSE(is_read_only_file(dir.path().string()));
+  EXPECT_EQ(rename_file(a.string(), (dir.path() / "c.txt").string()), 0);
+  EXPECT_FALSE(file_exists(a.string()));
+  EXPECT_EQ(remove_file((dir.path() / "c.txt").string()), 0);
+  EXPECT_NE(remove_file((dir.path() / "c.txt").string()), 0);
+}
+
+}  // namespace
+}  // namespace tarvel
