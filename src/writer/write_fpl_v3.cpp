@@ -195,13 +195,14 @@ void write_task(PlanWriter& w, const FlightPlan& fp, std::string_view new_landsc
   }
   FreeLine() << "Airspace zones : " << fp.nb_as_zones << fp.last_dis_as;
 
-  // One line however long: a number per disabled airspace, each followed by
-  // a comma unless it stands at index last_dis_as.
+  // One line however long: the number of every disabled airspace up to
+  // last_dis_as, each followed by a comma unless it is last_dis_as itself.
   const int last = held(fp.last_dis_as, cmaxdisabledairspaceblockscount);
   std::string list = "DisabledAirspaces=";
   list.reserve(list.size() + 5 * static_cast<std::size_t>(std::max(last + 1, 0)));
   for (int i = 0; i <= last; ++i) {
-    if (fp.qas_disa(i)) append_int(list, i);
+    if (!fp.qas_disa(i)) continue;
+    append_int(list, i);
     if (i < last) list.push_back(',');
   }
   w.line(c, list);
