@@ -112,8 +112,7 @@ bool round_to_int(float v, int& out) {
 
 std::string_view text_after_prefix(const FplReadState& st, std::string_view prefix) {
   std::string_view rest = trim_left(st.work);
-  rest = rest.size() > prefix.size() ? rest.substr(prefix.size()) : std::string_view();
-  return rest.substr(0, 80);
+  return rest.size() > prefix.size() ? rest.substr(prefix.size()) : std::string_view();
 }
 
 void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, int nunit_0,

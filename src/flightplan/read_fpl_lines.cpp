@@ -1,6 +1,7 @@
 #include "flightplan/read_fpl_lines.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tarvel {
 
@@ -9,17 +10,19 @@ bool PlanLineReader::fill() {
   if (failed_) return false;
   pos_ = 0;
   end_ = 0;
-  if (!in_.good()) {
-    // A stream that never opened (or broke earlier) is a read error; one
-    // that reached its end is the end of the file.
+  // One byte through get(), then what the stream already holds: a stream
+  // that breaks while refilling loses none of the bytes it delivered before.
+  // A stream that never opened (or broke earlier) is a read error; one that
+  // reached its end is the end of the file.
+  const int c = in_.good() ? in_.get() : std::char_traits<char>::eof();
+  if (c == std::char_traits<char>::eof()) {
     failed_ = true;
     return false;
   }
-  in_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
-  end_ = static_cast<std::size_t>(in_.gcount());
-  if (end_ > 0) return true;
-  failed_ = true;
-  return false;
+  block_[0] = static_cast<char>(c);
+  end_ = 1 + static_cast<std::size_t>(
+                 in_.readsome(block_.data() + 1, static_cast<std::streamsize>(block_.size() - 1)));
+  return true;
 }
 
 int PlanLineReader::next(std::string& line, std::size_t width) {

@@ -51,7 +51,7 @@ bool read_option_key(FplReadState& st);
 bool round_to_int(float v, int& out);
 
 // The working line after the key prefix `prefix` (leading blanks of the line
-// skipped), cut to 80 bytes.
+// skipped).
 std::string_view text_after_prefix(const FplReadState& st, std::string_view prefix);
 
 }  // namespace tarvel

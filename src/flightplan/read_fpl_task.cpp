@@ -153,7 +153,7 @@ void read_pz_count(FplReadState& st) {
 
 // "PZPos" c A z: corner c, axis letter X or Y, zone z.
 void read_pz_pos(FplReadState& st) {
-  const std::string_view rest = text_after_prefix(st, "PZPos");
+  const std::string_view rest = text_after_prefix(st, "PZPos").substr(0, 80);
   std::size_t letter = rest.find('X');
   int axis = 1;
   if (letter == std::string_view::npos) {

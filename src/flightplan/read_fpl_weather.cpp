@@ -125,7 +125,7 @@ bool zone_ok(const FplReadState& st) { return PerWz<int>::in_range(st.nwz); }
 // "Polygon" p A z: point p, axis letter X or Y, zone z (which becomes the
 // current zone).
 void read_polygon(FplReadState& st) {
-  const std::string_view rest = text_after_prefix(st, "Polygon");
+  const std::string_view rest = text_after_prefix(st, "Polygon").substr(0, 80);
   std::size_t letter = rest.find('X');
   int axis = 1;
   if (letter == std::string_view::npos) {
