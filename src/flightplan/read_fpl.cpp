@@ -155,6 +155,7 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
     trace_work(nl, st.work);
     ++nl;
     extract_key_val(st.work, st.key, st.val);
+    st.key_name = st.key.trimmed();
     trace_key_val(nl, st);
 
     const std::string_view line = st.work;
@@ -168,16 +169,16 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
       st.section = FplSection::weather;
       if (fp.fpl_vers == 2) st.nwz = 0;
       trace_weather(st.nwz);
-    } else if (st.key.starts_with("[WeatherZone")) {
+    } else if (st.key_name.starts_with("[WeatherZone")) {
       read_weather_zone_line(st);
-    } else if (st.key == "Condor version") {
+    } else if (st.key_name == "Condor version") {
       read_version(st, maxstart_0, aattime_0, qaat_0);
-    } else if (st.key == "Landscape") {
+    } else if (st.key_name == "Landscape") {
       read_landscape(st);
     } else if (read_task_key(st) || read_weather_key(st) || read_glider_key(st) ||
                read_option_key(st)) {
       // taken by a task, weather, glider or option rule
-    } else if (st.key == "Text") {
+    } else if (st.key_name == "Text") {
       ios = read_description(st, lines);
       break;
     }

@@ -36,6 +36,7 @@ struct FplReadState {
   std::string_view work;               // the line without its "LCONFPL" prefix
   FixedText<80> key;
   FixedText<80> val;
+  std::string_view key_name;  // key without its trailing blanks
 };
 
 // Rules 8 to 11 (turnpoint count and keys, penalty zones, disabled

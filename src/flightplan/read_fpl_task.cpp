@@ -212,7 +212,7 @@ void read_disabled_airspaces(FplReadState& st) {
 }  // namespace
 
 bool read_task_key(FplReadState& st) {
-  const FixedText<80>& key = st.key;
+  const std::string_view key = st.key_name;
   if (st.section == FplSection::task && key == "Count") {
     read_count(st);
     return true;

@@ -113,7 +113,7 @@ constexpr KeyField<bool> option_flags[] = {
 };
 
 template <class Table>
-auto find_key(const Table& table, const FixedText<80>& key) -> decltype(&table[0]) {
+auto find_key(const Table& table, std::string_view key) -> decltype(&table[0]) {
   for (const auto& entry : table) {
     if (key == entry.key) return &entry;
   }
@@ -159,7 +159,7 @@ void read_polygon(FplReadState& st) {
 bool read_weather_key(FplReadState& st) {
   if (st.section != FplSection::weather) return false;
   FlightPlan& fp = st.fp;
-  const FixedText<80>& key = st.key;
+  const std::string_view key = st.key_name;
   const std::string_view val = st.val.view();
   float real = 0;
   if (key == "RandomizeWeatherOnEachFlight") {
@@ -197,7 +197,7 @@ bool read_weather_key(FplReadState& st) {
 bool read_glider_key(FplReadState& st) {
   if (st.section != FplSection::plane) return false;
   FlightPlan& fp = st.fp;
-  const FixedText<80>& key = st.key;
+  const std::string_view key = st.key_name;
   const std::string_view val = st.val.view();
   if (const auto* t = find_key(glider_texts, key)) {
     fp.*(t->field) = val;
@@ -215,7 +215,7 @@ bool read_glider_key(FplReadState& st) {
 
 bool read_option_key(FplReadState& st) {
   FlightPlan& fp = st.fp;
-  const FixedText<80>& key = st.key;
+  const std::string_view key = st.key_name;
   const std::string_view val = st.val.view();
   if (key == "TaskDate") {
     read_value(val, fp.taskdate);
