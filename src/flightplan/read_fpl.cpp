@@ -30,8 +30,8 @@ void trace_key_val(int nl, const FplReadState& st) {
 }
 void trace_weather(int nwz) { FreeLine() << "qweather" << true << nwz; }
 
-// The same current zone rules as a "[WeatherZone" n "]" line: columns 13 up
-// to the one before the first "]".
+// A "[WeatherZone" n "]" line: the number from column 13 up to the first "]"
+// becomes the current zone; one that does not read leaves it as it was.
 void read_weather_zone_line(FplReadState& st) {
   const std::string_view line = st.work;
   const std::size_t close = line.find(']');

@@ -20,6 +20,9 @@ inline constexpr int fpl_line_error = 1;  // the stream failed
 // the caller keeps are stored.
 class PlanLineReader {
  public:
+  // Bytes taken from the stream at most at a time.
+  static constexpr std::size_t block_size = 16384;
+
   explicit PlanLineReader(std::istream& in) : in_(in) {}
 
   // Reads the next line into `line`, keeping its first `width` bytes (the
@@ -31,7 +34,7 @@ class PlanLineReader {
   bool fill();  // false when no byte is left (end or error)
 
   std::istream& in_;
-  std::array<char, 65536> block_;
+  std::array<char, block_size> block_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool skip_lf_ = false;  // the previous line ended at a CR: an LF right after it belongs to it

@@ -68,7 +68,7 @@ TEST(PlanLineReader, LongLinesAreCutAndSkippedWhole) {
   EXPECT_EQ(got.lines[1], std::string(132, 'x'));
   EXPECT_EQ(got.lines[2], "Count=2");
 
-  const std::string straddle = std::string(65535, 'a') + "\r\nb\r";
+  const std::string straddle = std::string(4 * PlanLineReader::block_size - 1, 'a') + "\r\nb\r";
   const Lines edge = split(straddle, 10);
   ASSERT_EQ(edge.lines.size(), 2u);
   EXPECT_EQ(edge.lines[0], "aaaaaaaaaa");
