@@ -79,4 +79,38 @@ void extract_list_buf(char* val, std::size_t val_w, char* buff, std::size_t buff
   put_as_is(rest, val, val_w);
 }
 
+std::string_view extract_list_next(std::string_view& list, char sep) {
+  // Only the leading blanks are scanned for the blank test: they belong to
+  // this item anyway, so the walk stays linear.
+  if (list.find_first_not_of(' ') == std::string_view::npos) {
+    list = std::string_view();
+    return std::string_view();
+  }
+  const std::size_t p = list.find(sep);
+  if (p == std::string_view::npos) {
+    const std::string_view item = list;
+    list = std::string_view();
+    return item;
+  }
+  std::size_t item_end = p;
+  std::size_t rest_from = p + 1;
+  const std::size_t q1 = list.substr(0, p).find('"');
+  if (q1 != std::string_view::npos) {
+    const std::size_t q2 = list.find('"', q1 + 1);
+    if (q2 != std::string_view::npos) {
+      const std::size_t p2 = list.find(sep, q2 + 1);
+      if (p2 != std::string_view::npos) {
+        item_end = p2;
+        rest_from = p2 + 1;
+      } else {
+        item_end = q2 + 1;
+        rest_from = q2 + 2;
+      }
+    }
+  }
+  const std::string_view item = trim_left(list.substr(0, item_end));
+  list = rest_from < list.size() ? list.substr(rest_from) : std::string_view();
+  return item;
+}
+
 }  // namespace tarvel

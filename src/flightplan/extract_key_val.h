@@ -35,4 +35,11 @@ void extract_comma(FixedText<V>& val, FixedText<B>& buff) {
   extract_list(val, buff, ",");
 }
 
+// The same item rule as extract_list, on a view: returns the next item of
+// `list` (left-justified when a separator ends it, as it stands when it is
+// the last one) and moves `list` past it. An all-blank list gives an empty
+// item and an empty list. Each call costs the length of the item it takes,
+// so a whole list of any length is walked in linear time.
+std::string_view extract_list_next(std::string_view& list, char sep);
+
 }  // namespace tarvel

@@ -1,5 +1,6 @@
 #include "util/console.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -79,9 +80,15 @@ FreeLine& FreeLine::operator<<(bool flag) {
 }
 
 FreeLine& FreeLine::integer(long long v) {
+  // Right-aligned in 11 characters; a longer number takes what it needs.
+  char digits[24];
+  const auto r = std::to_chars(digits, digits + sizeof digits, v);
+  const std::size_t n = static_cast<std::size_t>(r.ptr - digits);
   char buf[32];
-  const int n = std::snprintf(buf, sizeof buf, "%11lld", v);
-  item(std::string_view(buf, static_cast<std::size_t>(n)));
+  const std::size_t pad = n < 11 ? 11 - n : 0;
+  std::fill(buf, buf + pad, ' ');
+  std::copy(digits, r.ptr, buf + pad);
+  item(std::string_view(buf, pad + n));
   return *this;
 }
 

@@ -1,0 +1,44 @@
+// Lines of a plan file, read as bytes from a stream.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <istream>
+#include <string>
+
+namespace tarvel {
+
+// Read statuses of a plan line.
+inline constexpr int fpl_line_ok = 0;
+inline constexpr int fpl_line_end = -1;   // end of the file
+inline constexpr int fpl_line_error = 1;  // the stream failed
+
+// Splits a byte stream into lines ended by LF, CR LF or a lone CR; the line
+// ends are not part of the line and no byte is re-encoded. A last line
+// without an end is still a line. The stream is read in blocks, so a line of
+// any length costs time in proportion to its length, and only the bytes that
+// the caller keeps are stored.
+class PlanLineReader {
+ public:
+  // Bytes taken from the stream at most at a time.
+  static constexpr std::size_t block_size = 16384;
+
+  explicit PlanLineReader(std::istream& in) : in_(in) {}
+
+  // Reads the next line into `line`, keeping its first `width` bytes (the
+  // rest of a longer line is skipped). Returns fpl_line_ok, fpl_line_end
+  // when no line is left, or fpl_line_error when the stream fails.
+  int next(std::string& line, std::size_t width);
+
+ private:
+  bool fill();  // false when no byte is left (end or error)
+
+  std::istream& in_;
+  std::array<char, block_size> block_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  bool skip_lf_ = false;  // the previous line ended at a CR: an LF right after it belongs to it
+  bool failed_ = false;
+};
+
+}  // namespace tarvel
