@@ -23,7 +23,7 @@ void read_ini(std::string_view inifile, FixedText<256>& deffile, FixedText<64>& 
   std::string raw;
   FixedText<256> key;
   FixedText<256> val;
-  while (lines.next(raw, 256)) {
+  while (lines.next(raw, 256) == line_ok) {
     const FixedText<256> line(raw);
     if (line.is_blank() || line[0] == '#') continue;
     extract_key_val(line.view(), key, val);

@@ -88,7 +88,7 @@ std::string_view extract_list_next(std::string_view& list, char sep) {
   }
   const std::size_t p = list.find(sep);
   if (p == std::string_view::npos) {
-    const std::string_view item = list;
+    const std::string_view item = trim_left(list);
     list = std::string_view();
     return item;
   }

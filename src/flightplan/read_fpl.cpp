@@ -6,7 +6,7 @@
 
 #include "flightplan/compute_dist.h"
 #include "flightplan/extract_key_val.h"
-#include "flightplan/read_fpl_lines.h"
+#include "util/line_reader.h"
 #include "flightplan/read_fpl_rules.h"
 #include "flightplan/read_value.h"
 #include "geometry/get_airspace_size.h"
@@ -86,14 +86,14 @@ void read_landscape(FplReadState& st) {
 // The description: the value of "Text", then every following line up to a
 // blank one or the end of the file, which ends the whole read. Only the
 // first maxfpldesc lines are kept.
-int read_description(FplReadState& st, PlanLineReader& lines) {
+int read_description(FplReadState& st, LineReader& lines) {
   FlightPlan& fp = st.fp;
   fp.fpldesc(1) = st.val.view();
   fp.nb_fpldesc = 1;
   for (;;) {
     const int status = lines.next(st.raw, st.width);
     FreeLine() << "IOS=" << status;
-    if (status != fpl_line_ok || len_trim(st.raw) == 0) return status;
+    if (status != line_ok || len_trim(st.raw) == 0) return status;
     if (fp.nb_fpldesc < maxfpldesc) {
       ++fp.nb_fpldesc;
       fp.fpldesc(fp.nb_fpldesc) = trim_right(st.raw);
@@ -137,11 +137,11 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
   st.raw.reserve(fpl_line_width);
   nl = 0;
   ios = 0;
-  PlanLineReader lines(in);
+  LineReader lines(in);
 
   for (;;) {
     ios = lines.next(st.raw, st.width);
-    if (ios != fpl_line_ok) break;
+    if (ios != line_ok) break;
     trace_raw(nl, st.raw, st.width);
     if (len_trim(st.raw) == 0) continue;
     const std::string_view raw = st.raw;

@@ -1,39 +1,54 @@
 #include "util/line_reader.h"
 
-#include <streambuf>
+#include <algorithm>
+#include <string>
 
 namespace tarvel {
 
-bool LineReader::next(std::string& line, std::size_t max_len) {
-  line.clear();
-  std::streambuf* sb = in_.rdbuf();
-  if (sb == nullptr || !in_.good()) {
-    status_ = in_.bad() || sb == nullptr ? 1 : -1;
+bool LineReader::fill() {
+  if (pos_ < end_) return true;
+  if (failed_) return false;
+  pos_ = 0;
+  end_ = 0;
+  // One byte through get(), then what the stream already holds: a stream
+  // that breaks while refilling loses none of the bytes it delivered before.
+  // A stream that never opened (or broke earlier) is a read error; one that
+  // reached its end is the end of the file.
+  const int c = in_.good() ? in_.get() : std::char_traits<char>::eof();
+  if (c == std::char_traits<char>::eof()) {
+    failed_ = true;
     return false;
   }
-  using traits = std::streambuf::traits_type;
-  bool any = false;
-  for (;;) {
-    const auto c = sb->sbumpc();
-    if (traits::eq_int_type(c, traits::eof())) {
-      in_.setstate(std::ios::eofbit);
-      if (!any) {
-        status_ = -1;
-        return false;
-      }
-      break;
-    }
-    any = true;
-    const char ch = traits::to_char_type(c);
-    if (ch == '\n') break;
-    if (ch == '\r') {
-      if (traits::eq_int_type(sb->sgetc(), traits::to_int_type('\n'))) sb->sbumpc();
-      break;
-    }
-    if (line.size() < max_len) line.push_back(ch);
-  }
-  status_ = 0;
+  block_[0] = static_cast<char>(c);
+  end_ = 1 + static_cast<std::size_t>(
+                 in_.readsome(block_.data() + 1, static_cast<std::streamsize>(block_.size() - 1)));
   return true;
+}
+
+int LineReader::next(std::string& line, std::size_t width) {
+  line.clear();
+  if (skip_lf_) {
+    skip_lf_ = false;
+    if (fill() && block_[pos_] == '\n') ++pos_;
+  }
+  bool any = false;  // bytes of this line met (the line end counts)
+  for (;;) {
+    if (!fill()) break;
+    any = true;
+    const char* first = block_.data() + pos_;
+    const char* last = block_.data() + end_;
+    const char* stop = std::find_if(first, last, [](char c) { return c == '\n' || c == '\r'; });
+    const std::size_t n = static_cast<std::size_t>(stop - first);
+    if (line.size() < width) line.append(first, std::min(n, width - line.size()));
+    pos_ += n;
+    if (stop != last) {
+      ++pos_;
+      if (*stop == '\r') skip_lf_ = true;
+      return line_ok;
+    }
+  }
+  if (in_.bad() || (!in_.eof() && failed_)) return line_error;
+  return any ? line_ok : line_end;
 }
 
 }  // namespace tarvel

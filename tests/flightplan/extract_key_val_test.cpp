@@ -111,5 +111,34 @@ TEST(IsTrue, FirstCharacterOneOrY) {
   EXPECT_EQ(log2int(false), 0);
 }
 
+// The view walk must give the items that extract_comma gives on a field.
+TEST(ExtractListNext, SameItemsAsExtractComma) {
+  const char* const lists[] = {
+      "3,17,5",   "1,,3",        " 1, 2 , 3",     "",
+      "   ",      "4",           "  12345678901", "\"a,b\",c",
+      "\"a,b\"x", "\"a,b\"xy,z", "\"open,b,c",    "\"a\"b,c",
+      "1, ,2",    "1,2,",        "9999,-1,x,12",  "\"q\",\"r\",s",
+  };
+  for (const char* list : lists) {
+    SCOPED_TRACE(list);
+    FixedText<64> val(list);
+    std::vector<std::string> expected;
+    for (;;) {
+      FixedText<8> item;
+      extract_comma(val, item);
+      if (item.is_blank()) break;
+      expected.push_back(item.str());
+    }
+    std::string_view rest = list;
+    std::vector<std::string> got;
+    for (;;) {
+      const FixedText<8> item(extract_list_next(rest, ','));
+      if (item.is_blank()) break;
+      got.push_back(item.str());
+    }
+    EXPECT_EQ(got, expected);
+  }
+}
+
 }  // namespace
 }  // namespace tarvel
