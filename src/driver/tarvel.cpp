@@ -1,23 +1,142 @@
 #include "driver/tarvel.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "driver/command_line.h"
+#include "driver/convert_plan.h"
+#include "driver/driver_messages.h"
+#include "driver/read_ini.h"
 #include "driver/run_settings.h"
+#include "driver/tarvel_vers.h"
+#include "install/get_active_condor_version.h"
+#include "install/get_inst_path.h"
+#include "install/install_paths.h"
+#include "platform/files.h"
+#include "ui/display.h"
+#include "ui/to_gui.h"
+#include "util/app_state.h"
 #include "util/console.h"
+#include "util/extract_path_name.h"
+#include "util/log_message.h"
 #include "util/process_args.h"
+#include "util/strcpy_c2f.h"
+#include "writer/numver_to_char.h"
+#include "writer/to_char.h"
 
 namespace tarvel {
+
+namespace {
+
+// The longest plan list the open dialog may return.
+constexpr std::size_t kMaxFileList = 32767;
+
+void log_version() {
+  int numver = 0;
+  vers_num(numver);
+  FixedText<8> text;
+  int len = 0;
+  numver_to_char(numver, text, len);
+  const FixedText<25> line(std::string("TARVEL - Version ") + std::string(text.view()));
+  log_message_f(line.view());
+}
+
+void read_settings_file(RunSettings& rs) {
+  rs.inifile = std::string(rs.instpath.trimmed()) + "TARVEL.ini";
+  FreeLine() << "INIFILE " << rs.inifile.trimmed();
+  if (!file_exists(rs.inifile.view())) return;
+  read_ini(rs.inifile.view(), rs.deffile, rs.landname, rs.qauto_out_names, rs.c2lndpath);
+  if (rs.deffile == "ASK") {
+    rs.qask = true;
+    rs.deffile.clear();
+  }
+}
+
+// The Condor 2 landscapes folder: the settings file's, else the Condor 2
+// installation's, else the one the user chooses.
+void find_condor2_landscapes(RunSettings& rs) {
+  const InstallPaths& ip = install_paths();
+  if (!rs.c2lndpath.is_blank()) return;
+  if (!ip.instpath2.is_blank()) {
+    rs.c2lndpath = std::string(ip.instpath2.trimmed()) + "\\Landscapes";
+    return;
+  }
+  std::string folder;
+  int len = 0;
+  if (GetFolder("Select Condor 2 Landscapes folder", "", len, folder) != 0) {
+    driver_fatal(rs, s_warning, kFrNoFolder, "*** No folder selected ***");
+  }
+  if (len > static_cast<int>(rs.c2lndpath.width)) fatal_path_too_long(rs, folder);
+  strcpy_c2f(folder.c_str(), rs.c2lndpath, len);
+  remove_trail_0(rs.c2lndpath);
+  if (len > 0 && rs.c2lndpath[static_cast<std::size_t>(len) - 1] == '\\') {
+    rs.c2lndpath[static_cast<std::size_t>(len) - 1] = ' ';
+  }
+}
+
+// The plans chosen in the open dialog: full paths joined by "|". Empty when
+// the dialog was cancelled.
+std::string choose_plans(const RunSettings& rs) {
+  const std::string default_path =
+      std::string(install_paths().rootpath2.trimmed()) + "FlightPlans\\*.fpl";
+  console_line(default_path);
+  std::string file_list;
+  int len = 0;
+  if (GetFileName(file_list, "TARVEL : Select V2 flight plan", default_path, "*.fpl",
+                  "Condor Flight Plans (*.fpl)", 1, len) != 1) {
+    return {};
+  }
+  if (file_list.size() > kMaxFileList) fatal_path_too_long(rs, file_list);
+  return file_list;
+}
+
+void convert_one(const std::string& path, RunSettings& rs) {
+  if (path.size() > 256) fatal_path_too_long(rs, path);
+  FixedText<256> infile(path);
+  remove_trail_0(infile);
+  if (infile.starts_with("-")) return;
+  convert_plan(infile, rs);
+}
+
+}  // namespace
 
 int tarvel_main(std::vector<std::string> args) {
   set_process_args(std::move(args));
   const std::vector<std::string>& argv = process_args();
 
   RunSettings rs;
+  log_message_f("CREATE");
+  get_inst_path(rs.instpath);
+  app_state().qfr = IsLanguageFrench() == 1;
+  check_writable_folder(rs.instpath, rs.msg_tit);
+  log_version();
+  read_settings_file(rs);
+  if (check_condor_install(rs.msgpltfldr.view()) != 3) {
+    driver_fatal(rs, s_error, kFrCondor3NotFound, "*** Condor 3 installation not found ***");
+  }
+  find_condor2_landscapes(rs);
+  FreeLine();
+
   int nb_files = 0;
   if (read_options(argv, rs, nb_files) != OptionsOutcome::go_on) {
     console_flush();
     return 0;
+  }
+
+  if (nb_files > 0) {
+    FixedText<256> infile;
+    for (int k = 1; plan_argument(argv, k, infile); ++k) convert_one(std::string(infile.view()), rs);
+  } else {
+    std::string file_list = choose_plans(rs);
+    std::size_t from = 0;
+    while (!file_list.empty()) {
+      const std::size_t bar = file_list.find('|', from);
+      convert_one(file_list.substr(from, bar == std::string::npos ? std::string::npos : bar - from),
+                  rs);
+      if (bar == std::string::npos) break;
+      from = bar + 1;
+    }
   }
   console_flush();
   return 0;

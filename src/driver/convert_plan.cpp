@@ -1,0 +1,260 @@
+#include "driver/convert_plan.h"
+
+#include <fstream>
+#include <string>
+
+#include "driver/driver_messages.h"
+#include "driver/output_name.h"
+#include "flightplan/flight_plan.h"
+#include "flightplan/read_fpl.h"
+#include "geometry/get_airspace_size.h"
+#include "geometry/utm.h"
+#include "install/install_paths.h"
+#include "platform/files.h"
+#include "ui/display.h"
+#include "ui/to_gui.h"
+#include "util/app_state.h"
+#include "util/console.h"
+#include "util/extract_path_name.h"
+#include "util/log_message.h"
+#include "util/stop_run.h"
+#include "util/strcpy_c2f.h"
+#include "writer/plan_output.h"
+#include "writer/to_char.h"
+#include "writer/write_fpl_v3.h"
+
+namespace tarvel {
+
+namespace {
+
+// Unit numbers under which the plan and the defaults file are read; the sign
+// selects a fresh read (positive) or an overlay read.
+constexpr int kPlanUnit = 15;
+constexpr int kDefaultsUnit = -16;
+
+std::string trimmed(std::string_view s) { return std::string(trim_right(s)); }
+
+// Copies a dialog's answer into a field; an answer that does not fit ends the
+// run rather than going on with a cut path.
+template <std::size_t N>
+void take_dialog_text(const RunSettings& rs, const std::string& answer, int len, FixedText<N>& field) {
+  if (len > static_cast<int>(N)) fatal_path_too_long(rs, answer);
+  strcpy_c2f(answer.c_str(), field, len);
+  remove_trail_0(field);
+}
+
+// Fresh or overlay read of a plan file; a file that cannot be opened ends the run.
+void read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& path, int unit,
+                    bool qverb) {
+  std::ifstream in(native_path(path.view()), std::ios::binary);
+  if (unit < 0) FreeLine() << unit << (in ? 0 : 1);
+  if (!in) fatal_file_not_found(rs, path.view());
+  int nl = 0;
+  int ios = 0;
+  read_fpl(fp, in, path.trimmed(), unit, qverb, app_state().qfr, nl, ios);
+}
+
+// The destination landscape, its terrain file and its airspace file.
+struct Destination {
+  FixedText<256> new_landscape;
+  FixedText<256> new_trnfile;
+  FixedText<256> aspfile;
+};
+
+// The last folder name of a chosen landscape folder ("…\Name" or "…\Name\").
+FixedText<256> last_folder_name(const FixedText<256>& defdir) {
+  std::string_view d = defdir.trimmed();
+  std::size_t end = d.size();
+  if (end > 0 && d[end - 1] == '\\') --end;
+  const std::size_t slash = d.substr(0, end).rfind('\\');
+  const std::size_t start = slash == std::string_view::npos ? 0 : slash + 1;
+  return FixedText<256>(d.substr(start, end - start));
+}
+
+Destination choose_destination(RunSettings& rs) {
+  const InstallPaths& ip = install_paths();
+  Destination dest;
+  if (!rs.landname.is_blank()) {
+    const std::string land = trimmed(rs.landname.view());
+    const std::string folder = trimmed(ip.instpath3.view()) + "\\Landscapes\\" + land + "\\" + land;
+    dest.new_landscape = rs.landname;
+    dest.new_trnfile = folder + ".trn";
+    dest.aspfile = folder + ".air";
+  } else {
+    std::string answer;
+    int len = 0;
+    if (GetFolder("Select Condor 3 destination landscape",
+                  trimmed(ip.instpath3.view()) + "\\Landscapes\\", len, answer) != 0) {
+      driver_fatal(rs, s_warning, kFrNoLandscape, "*** No landscape selected ***");
+    }
+    FixedText<256> defdir;
+    take_dialog_text(rs, answer, len, defdir);
+    const FixedText<256> name = last_folder_name(defdir);
+    const std::string base = trimmed(defdir.view()) + "\\" + trimmed(name.view());
+    dest.new_landscape = name;
+    dest.new_trnfile = base + ".trn";
+    dest.aspfile = base + ".air";
+  }
+  FreeLine() << dest.aspfile.trimmed();
+  return dest;
+}
+
+// Carries every turnpoint and penalty-zone corner from the Condor 2 grid to
+// latitude/longitude and on to the Condor 3 grid. The projection holds one
+// landscape at a time, so all positions go one way before it switches.
+void reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnfile,
+               const FixedText<256>& new_trnfile) {
+  const int nb_wp = std::min(fp.nb_wp, maxtp + 1);
+  const int nb_pz = std::min(fp.nb_pz, maxpz + 1);
+  Arr3<float, 1, 2, 0, maxpzcorner, 0, maxpz> pzl;
+  float rxm = 0;
+  float rym = 0;
+  for (const auto* terrain : {&trnfile, &new_trnfile}) {
+    if (utm_init(terrain->view(), rxm, rym) != 1) {
+      const std::string name = trimmed(terrain->view());
+      driver_fatal(rs, s_error,
+                   name + "/Impossible d'initialiser la conversion de coordonn\xe9" "es",
+                   name + "/Unable to initialize coordinate conversion");
+    }
+    const bool to_latlon = terrain == &trnfile;
+    for (int k = 0; k < nb_wp; ++k) {
+      if (to_latlon) {
+        xytolatlon(fp.tpx(k), fp.tpy(k), fp.tplat(k), fp.tplon(k));
+      } else {
+        latlontoxy(fp.tplat(k), fp.tplon(k), fp.tpx(k), fp.tpy(k));
+      }
+    }
+    for (int z = 0; z < nb_pz; ++z) {
+      for (int c = 0; c <= maxpzcorner; ++c) {
+        if (to_latlon) {
+          xytolatlon(fp.pzp(1, c, z), fp.pzp(2, c, z), pzl(1, c, z), pzl(2, c, z));
+        } else {
+          latlontoxy(pzl(1, c, z), pzl(2, c, z), fp.pzp(1, c, z), fp.pzp(2, c, z));
+        }
+      }
+    }
+  }
+}
+
+// Marks every airspace of the destination as disabled. The flags cover
+// airspaces 0 to 8192; a landscape with more lists the ones it can hold.
+void disable_all_airspaces(FlightPlan& fp) {
+  fp.last_dis_as = std::min(fp.nb_as_zones - 1, cmaxdisabledairspaceblockscount);
+  fp.qas_disa.fill(true);
+}
+
+void warn_not_converted(const FixedText<256>& infile, const FixedText<256>& outfile,
+                        std::string_view french, std::string_view english) {
+  const std::string text = "{W}" + trimmed(infile.view()) +
+                           std::string(app_state().qfr ? french : english) +
+                           trimmed(outfile.view());
+  log_message_f(FixedText<1027>(text).view());
+}
+
+// Writes the plan to `outfile` through a file beside it that replaces the
+// output only once it is complete, so a failed write never leaves a
+// half-written plan in place of a good one. Returns the writer's status.
+bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
+                  const FixedText<256>& new_landscape, const RunSettings& rs) {
+  const std::string target = trimmed(outfile.view());
+  const std::string temp = target + ".tarvel-tmp";
+  FilePlanOutput out;
+  int ios = target.empty() ? 2 : 0;  // ENOENT for a cancelled save dialog
+  if (ios == 0 && is_read_only_file(target)) ios = 13;  // EACCES: never replace a read-only plan
+  if (ios == 0) ios = out.open(temp);
+  FreeLine() << ios;
+  if (ios != 0) {
+    warn_not_converted(infile, outfile, " non converti/Ouverture impossible : ",
+                       " not converted/Cannot be opened: ");
+    return false;
+  }
+  const int cleanup = add_stop_cleanup([temp] { remove_file(temp); });
+  int iost = 0;
+  write_fpl_v3(flight_plan(), out, iost, rs.qigc, new_landscape.view());
+  const int close_status = out.close();
+  if (iost == 0 && close_status == 0) iost = rename_file(temp, target);
+  else if (iost == 0) iost = close_status;
+  remove_stop_cleanup(cleanup);
+  if (iost != 0) {
+    remove_file(temp);
+    warn_not_converted(infile, outfile, " non converti/\xc9" "criture impossible : ",
+                       " not converted/Cannot be written: ");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
+  FlightPlan& fp = flight_plan();
+  const InstallPaths& ip = install_paths();
+
+  FreeLine() << "INFILE :  " << infile.trimmed();
+  read_plan_file(rs, fp, infile, kPlanUnit, true);
+  if (fp.fpl_vers != 2) {
+    driver_fatal(rs, s_error, "*** FPL pas en Version 2 ***", "*** FPL not Version 2 ***");
+  }
+  const FixedText<64> landscape_sve = fp.landscape;
+
+  FreeLine() << "deffile :  " << rs.qask << rs.deffile.trimmed();
+  if (rs.qask) {
+    std::string answer;
+    int len = 0;
+    const int chosen = GetFileName(answer, "TARVEL : Select defaults file", "", "*.fpl", "", 0, len);
+    FreeLine() << chosen << len;
+    rs.deffile.clear();
+    if (chosen == 1) take_dialog_text(rs, answer, len, rs.deffile);
+  }
+
+  fp.thermalsinversionheight(0) += fp.tpz(0);
+  fp.maxstartgroundspeed = 170;
+
+  if (!rs.deffile.is_blank()) read_plan_file(rs, fp, rs.deffile, kDefaultsUnit, true);
+  if (!(fp.landscape == landscape_sve)) {
+    rs.landname = fp.landscape;
+    fp.landscape = landscape_sve;
+  }
+
+  const Destination dest = choose_destination(rs);
+
+  const std::string land = trimmed(fp.landscape.view());
+  const FixedText<256> trnfile(trimmed(rs.c2lndpath.view()) + "\\" + land + "\\" + land + ".trn");
+  FreeLine() << trnfile.trimmed();
+  if (!file_exists(trnfile.view())) fatal_file_not_found(rs, trnfile.view());
+  FreeLine() << dest.new_trnfile.trimmed();
+  if (!file_exists(dest.new_trnfile.view())) fatal_file_not_found(rs, dest.new_trnfile.view());
+
+  reproject(rs, fp, trnfile, dest.new_trnfile);
+
+  fp.nb_as_zones = get_airspace_size(dest.aspfile.view());
+  FreeLine() << "Airspace zones : " << fp.nb_as_zones;
+  disable_all_airspaces(fp);
+
+  FixedText<256> folder;
+  FixedText<256> fnam;
+  extract_path_name(infile, folder, fnam);
+  fnam = output_file_name(fnam.view());
+
+  const std::string auto_path = trimmed(ip.rootpath3.view()) + "FlightPlans\\" + trimmed(fnam.view());
+  FixedText<256> outfile;
+  if (rs.qauto_out_names) {
+    outfile = auto_path;
+  } else {
+    FreeLine() << "Path " << auto_path;
+    std::string answer;
+    int len = 0;
+    if (SaveFileName(answer, "TARVEL : Select V3 flightplan", auto_path, "*.fpl", "", len) == 1) {
+      take_dialog_text(rs, answer, len, outfile);
+    }
+  }
+  FreeLine() << "OUTFILE : " << outfile.trimmed();
+
+  if (!write_output(infile, outfile, dest.new_landscape, rs)) return;
+
+  std::string summary = trimmed(infile.view()) + " converted to " + trimmed(outfile.view());
+  if (!rs.deffile.is_blank()) summary += " (" + trimmed(rs.deffile.view()) + ")";
+  log_message_f(FixedText<256>(summary).view());
+}
+
+}  // namespace tarvel

@@ -1,0 +1,28 @@
+// The driver's fatal messages, in both languages.
+#pragma once
+
+#include <string_view>
+
+#include "driver/run_settings.h"
+
+namespace tarvel {
+
+// Shows the French or the English text (app_state().qfr) held in 256
+// characters, in a box of kind `kind` titled with the settings' msg_tit,
+// passes it to the log and ends the run (status 0).
+[[noreturn]] void driver_fatal(const RunSettings& rs, int kind, std::string_view french,
+                               std::string_view english);
+
+// "<file>/File not found" for a file the run needs.
+[[noreturn]] void fatal_file_not_found(const RunSettings& rs, std::string_view file);
+
+// A dialog gave a path longer than the field that holds it.
+[[noreturn]] void fatal_path_too_long(const RunSettings& rs, std::string_view path);
+
+// Windows-1252 texts of the driver.
+inline constexpr std::string_view kFrCondor3NotFound =
+    "*** Installation de Condor 3 non trouv\xe9" "e ***";
+inline constexpr std::string_view kFrNoFolder = "*** Pas dossier s\xe9lectionn\xe9 ***";
+inline constexpr std::string_view kFrNoLandscape = "*** Pas de sc\xe8ne s\xe9lectionn\xe9" "e ***";
+
+}  // namespace tarvel
