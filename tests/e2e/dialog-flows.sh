@@ -1,10 +1,13 @@
+#!/usr/bin/env bash
 # The flows of the real-dialog leg, run under xvfb-run by run-dialog-leg:
 #   dialog-flows.sh selftest
 #   dialog-flows.sh native|wine NATIVE_PROGRAM WINDOWS_EXE
 # Work folder: $TARVEL_LEG_WORK. Exit status 0 when the flow did what it must.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/dialogs.sh
 source "$here/dialogs.sh"
+# shellcheck source=tests/e2e/lib.sh
 source "$here/lib.sh"
 work=$TARVEL_LEG_WORK
 
@@ -20,8 +23,8 @@ check() {  # message, then a command that must succeed
 
 # Waits for a background program, bounded; its status in WAITED_STATUS.
 wait_program() {
-  local pid=$1 i
-  for i in $(seq $((DLG_TIMEOUT * 10))); do
+  local pid=$1 _
+  for _ in $(seq $((DLG_TIMEOUT * 10))); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
@@ -37,7 +40,7 @@ wait_program() {
 # --- Self-test of the helpers -------------------------------------------------
 
 selftest_zenity() {
-  local dir=$work/zenity out
+  local dir=$work/zenity
   mkdir -p "$dir/plans" "$dir/land/Provence3" "$dir/out"
   : >"$dir/plans/Task1.fpl"
   dlg_zenity_env "$dir"
@@ -71,8 +74,7 @@ selftest_wine() {
   echo hello >"$WINEPREFIX/drive_c/Plans/Note.txt"
   wine notepad >/dev/null 2>&1 &
   local pid=$!
-  local id
-  id=$(dlg_focus "Untitled - Notepad") || { check "Notepad window" false; return; }
+  dlg_focus "Untitled - Notepad" >/dev/null || { check "Notepad window" false; return; }
   xdotool key ctrl+o
   dlg_file_wine "Open" 'C:\Plans\Note.txt'
   check "Win32 open dialog" dlg_wait "Note.txt - Notepad" >/dev/null
@@ -83,7 +85,7 @@ selftest_wine() {
 # --- The no-argument flow of TARVEL ---------------------------------------------
 
 flow() {
-  local flavour=$1 native=$2 exe=$3 prog chosen_dir chosen plan_path land_path
+  local flavour=$1 native=$2 exe=$3 prog chosen_dir
   e2e_setup "$work" "$native" "$exe" || return 1
   # The reference: the same plan and landscape, converted headless.
   run_tarvel "$flavour" reference -auto -l:Provence3 'C:\Plans\Task1.fpl'

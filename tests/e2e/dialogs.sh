@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Driving real dialogs under Xvfb with xdotool, as a user would (sourced by
 # bash inside xvfb-run). There is no window manager: windows are found by
 # their exact title, focused with windowfocus, and answered with keys.

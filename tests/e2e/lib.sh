@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the end-to-end runs (sourced by tests/e2e/run-wine-e2e).
 #
 # One fresh Wine prefix serves every case: fixtures under drive_c (see
@@ -66,7 +67,6 @@ reg_sync() {
 # run_tarvel FLAVOUR NAME ARGS...: runs the program (FLAVOUR wine or native)
 # in a fresh program folder and sets
 #   RUN_DIR    the program folder (Linux path), also the working folder
-#   RUN_WINDIR the same folder in Windows form
 #   RUN_OUT    standard output with the CR of each line removed
 #   RUN_ERR    error output
 #   RUN_STATUS the exit status (124 when the run was stopped by the timeout)
@@ -75,7 +75,6 @@ run_tarvel() {
   local flavour=$1 name=$2
   shift 2
   RUN_DIR=$E2E_DRIVE_C/run/$name-$flavour
-  RUN_WINDIR="C:\\run\\$name-$flavour"
   RUN_OUT=$RUN_DIR.stdout
   RUN_ERR=$RUN_DIR.stderr
   mkdir -p "$RUN_DIR"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine sessions for the Windows legs of the test command (sourced by bash).
 #
 #   wine_env PREFIX          exports the environment of every Wine call below
@@ -13,6 +14,7 @@
 
 wine_env() {
   export WINEPREFIX=$1
+  WINE_SESSION_PREFIX=$1
   export WINEDEBUG=-all
   # No Mono or Gecko installers: the program needs neither.
   export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -23,7 +25,7 @@ wine_prefix_create() {
   local log="$WINEPREFIX.boot.log"
   mkdir -p "$(dirname "$WINEPREFIX")"
   # wineboot prints a few harmless lines even with WINEDEBUG=-all.
-  if ! wineboot -i >"$log" 2>&1; then
+  if ! wineboot -i </dev/null >"$log" 2>&1; then
     echo "wineboot -i failed for $WINEPREFIX:" >&2
     cat "$log" >&2
     return 1
@@ -40,8 +42,11 @@ wine_server_start() {
   wineserver -p && wineboot </dev/null >/dev/null 2>&1
 }
 
+# Only the server of a prefix set by wine_env: never one that a WINEPREFIX
+# inherited from the caller names.
 wine_server_stop() {
-  [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
+  [ -n "${WINE_SESSION_PREFIX:-}" ] && [ "${WINEPREFIX:-}" = "$WINE_SESSION_PREFIX" ] &&
+    [ -d "$WINEPREFIX" ] || return 0
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
 }
