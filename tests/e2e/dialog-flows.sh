@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The flows of the real-dialog leg, run under xvfb-run by run-dialog-leg:
+#   dialog-flows.sh selftest
+#   dialog-flows.sh native|wine NATIVE_PROGRAM WINDOWS_EXE
+# Work folder: $TARVEL_LEG_WORK. Exit status 0 when the flow did what it must.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/dialogs.sh
+source "$here/dialogs.sh"
+# shellcheck source=tests/e2e/lib.sh
+source "$here/lib.sh"
+work=$TARVEL_LEG_WORK
+
+failures=0
+check() {  # message, then a command that must succeed
+  local what=$1
+  shift
+  "$@" && return 0
+  echo "  FAIL: $what"
+  failures=$((failures + 1))
+  return 1
+}
+
+# Waits for a background program, bounded; its status in WAITED_STATUS.
+wait_program() {
+  local pid=$1 _
+  for _ in $(seq $((DLG_TIMEOUT * 10))); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "  the program is still running after ${DLG_TIMEOUT}s; windows there:"
+    dlg_windows | sed 's/^/    /'
+    kill "$pid"
+  fi
+  WAITED_STATUS=0
+  wait "$pid" || WAITED_STATUS=$?
+}
+
+# --- Self-test of the helpers -------------------------------------------------
+
+selftest_zenity() {
+  local dir=$work/zenity
+  mkdir -p "$dir/plans" "$dir/land/Provence3" "$dir/out"
+  : >"$dir/plans/Task1.fpl"
+  dlg_zenity_env "$dir"
+  cd "$dir" || return 1
+
+  zenity --file-selection --title "Open a plan" --file-filter='*.fpl' >"$dir/r1" 2>/dev/null &
+  dlg_file_zenity "Open a plan" "$dir/plans/Task1.fpl"
+  wait_program $!
+  check "zenity open dialog" [ "$WAITED_STATUS:$(cat "$dir/r1")" = "0:$dir/plans/Task1.fpl" ]
+
+  zenity --file-selection --directory --title "Pick a landscape" >"$dir/r2" 2>/dev/null &
+  dlg_folder_zenity "Pick a landscape" "$dir/land/Provence3"
+  wait_program $!
+  check "zenity folder dialog" [ "$WAITED_STATUS:$(cat "$dir/r2")" = "0:$dir/land/Provence3" ]
+
+  zenity --file-selection --save --title "Save the plan" --filename="$dir/plans/Task1_V3.fpl" \
+    >"$dir/r3" 2>/dev/null &
+  dlg_file_zenity "Save the plan" "$dir/out/Chosen.fpl"
+  wait_program $!
+  check "zenity save dialog" [ "$WAITED_STATUS:$(cat "$dir/r3")" = "0:$dir/out/Chosen.fpl" ]
+}
+
+# Wine's Notepad opens a file through the same Win32 open dialog.
+selftest_wine() {
+  wine_env "$work/prefix"
+  wine_prefix_create || return 1
+  export DISPLAY=$XVFB_DISPLAY
+  wine_server_start
+  dlg_wine_unmanaged
+  mkdir -p "$WINEPREFIX/drive_c/Plans"
+  echo hello >"$WINEPREFIX/drive_c/Plans/Note.txt"
+  wine notepad >/dev/null 2>&1 &
+  local pid=$!
+  dlg_focus "Untitled - Notepad" >/dev/null || { check "Notepad window" false; return; }
+  xdotool key ctrl+o
+  dlg_file_wine "Open" 'C:\Plans\Note.txt'
+  check "Win32 open dialog" dlg_wait "Note.txt - Notepad" >/dev/null
+  kill "$pid" 2>/dev/null
+  wine_server_stop
+}
+
+# --- The no-argument flow of TARVEL ---------------------------------------------
+
+flow() {
+  local flavour=$1 native=$2 exe=$3 prog chosen_dir
+  e2e_setup "$work" "$native" "$exe" || return 1
+  # The reference: the same plan and landscape, converted headless.
+  run_tarvel "$flavour" reference -auto -l:Provence3 'C:\Plans\Task1.fpl'
+  local reference=$E2E_DRIVE_C/Docs/Condor3/FlightPlans/Task1_V3.fpl
+  check "headless reference conversion" [ -s "$reference" ] || return 1
+
+  # From here on Wine must see the display: a server started headless stays
+  # headless.
+  wine_server_stop
+  export DISPLAY=$XVFB_DISPLAY
+  wine_server_start
+  dlg_wine_unmanaged
+
+  chosen_dir=$E2E_DRIVE_C/Chosen
+  mkdir -p "$chosen_dir"
+  local dir=$E2E_DRIVE_C/run/dialogs-$flavour
+  mkdir -p "$dir"
+  if [ "$flavour" = native ]; then
+    dlg_zenity_env "$work"
+    cp "$native" "$dir/TARVEL"
+    prog=(./TARVEL)
+  else
+    cp "$exe" "$dir/TARVEL.exe"
+    prog=(wine ./TARVEL.exe)
+  fi
+  (cd "$dir" && exec "${prog[@]}") >"$dir.stdout" 2>"$dir.stderr" </dev/null &
+  local pid=$!
+
+  if [ "$flavour" = native ]; then
+    dlg_file_zenity "TARVEL : Select V2 flight plan" "$E2E_DRIVE_C/Plans/Task1.fpl" &&
+      dlg_folder_zenity "Select Condor 3 destination landscape" \
+        "$E2E_DRIVE_C/Condor3/Landscapes/Provence3" &&
+      dlg_file_zenity "TARVEL : Select V3 flightplan" "$chosen_dir/Chosen.fpl"
+  else
+    # The folder dialog starts at the default folder C:\Condor3\Landscapes\;
+    # its caption is Wine's own.
+    dlg_file_wine "TARVEL : Select V2 flight plan" 'C:\Plans\Task1.fpl' &&
+      dlg_folder_wine "Browse for Folder" Provence3 &&
+      dlg_file_wine "TARVEL : Select V3 flightplan" 'C:\Chosen\Chosen.fpl'
+  fi
+  check "$flavour: every dialog came and was answered" [ $? -eq 0 ]
+  wait_program "$pid"
+  check "$flavour: exit status 0" [ "$WAITED_STATUS" = 0 ]
+  check "$flavour: the plan is written where the save dialog said" [ -s "$chosen_dir/Chosen.fpl" ]
+  check "$flavour: the same plan as the headless conversion" cmp -s "$reference" "$chosen_dir/Chosen.fpl"
+  [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"
+  e2e_teardown
+}
+
+XVFB_DISPLAY=$DISPLAY
+case ${1:-} in
+  selftest)
+    selftest_zenity
+    selftest_wine
+    ;;
+  native | wine) flow "$@" ;;
+  *) echo "usage: dialog-flows.sh selftest | native|wine NATIVE EXE" >&2; exit 2 ;;
+esac
+[ $failures -eq 0 ] && echo "  dialogs: ${1} ok"
+[ $failures -eq 0 ]
