@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace tarvel {
 namespace {
 
-constexpr double kDeg = M_PI / 180.0;
+constexpr double kDeg = std::numbers::pi / 180.0;
 
 // In 64 bits the forward and inverse series undo each other to the millimetre
 // across a zone and beyond, at every latitude a landscape may have; a wrong
@@ -27,7 +28,7 @@ TEST(TransverseMercator, InverseUndoesForwardInDoublePrecision) {
 TEST(TransverseMercator, CentralMeridianIsTheScaledMeridianArc) {
   // Quarter meridian of the WGS 84 ellipsoid: 10,001,965.729 m; the rounded
   // eccentricity moves it by millimetres only.
-  const tm::PlaneKm pole = tm::forward(M_PI / 2, 0);
+  const tm::PlaneKm pole = tm::forward(std::numbers::pi / 2, 0);
   EXPECT_NEAR(pole.y * 1000 / 0.9996, 10001965.729, 0.01);
   EXPECT_EQ(pole.x, 0.0);
   const tm::PlaneKm equator = tm::forward(0, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -166,7 +167,7 @@ TEST_F(UtmTest, RoundTripOverWholeLandscapes) {
         // point on the ground (about 111.7 km a degree at most, scale factor
         // below 1.001 in a landscape), plus the 32-bit spacing of X and Y.
         const double ground = 1.001 * 111700.0 *
-                              std::hypot(half_ulp(lat), half_ulp(lon) * std::cos(lat * M_PI / 180));
+                              std::hypot(half_ulp(lat), half_ulp(lon) * std::cos(lat * std::numbers::pi / 180));
         const double bound = ground + half_ulp(x2) + half_ulp(y2) + 1e-3;
         const double err = std::hypot(x2 - x, y2 - y);
         ASSERT_LE(err, bound) << "at " << x << ", " << y;
