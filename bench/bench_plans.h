@@ -95,9 +95,10 @@ inline std::string typical_condor2_plan(std::string_view landscape = "Fennmoor")
     t += "TPPosZ" + n + "=" + std::to_string(tp.z) + "\nTPAirport" + n + "=" +
          std::to_string(tp.airport) + "\nTPSectorType" + n + "=0\n";
     t += "TPRadius" + n + "=" + std::to_string(tp.radius) + "\nTPAngle" + n + "=" +
-         std::to_string(tp.angle) + "\nTPAltitude" + n + "=" + std::to_string(1500 + 100 * i) + "\n";
-    t += "TPWidth" + n + "=0\nTPHeight" + n + "=0\nTPAzimuth" + n + "=" + (i == 1 ? "0.7854" : "0") +
+         std::to_string(tp.angle) + "\nTPAltitude" + n + "=" + std::to_string(1500 + 100 * i) +
          "\n";
+    t += "TPWidth" + n + "=0\nTPHeight" + n + "=0\nTPAzimuth" + n + "=" +
+         (i == 1 ? "0.7854" : "0") + "\n";
     ++i;
   }
   t += "PZCount=2\n";

@@ -10,8 +10,8 @@
 namespace {
 
 constexpr std::array<float, 16> kValues = {
-    123456.703f, 98765.3984f, 452.0f,  0.0f,    1500.0f, 0.5f,   3000.0f, -1.5f,
-    291.449982f, 101234.5f,   1820.5f, 12.5f,   270.0f,  4.5f,   0.1f,    -0.0000001f};
+    123456.703f, 98765.3984f, 452.0f,  0.0f,  1500.0f, 0.5f, 3000.0f, -1.5f,
+    291.449982f, 101234.5f,   1820.5f, 12.5f, 270.0f,  4.5f, 0.1f,    -0.0000001f};
 
 void run(benchmark::State& state, const char* fstr) {
   tarvel::FixedText<20> buff;

@@ -27,8 +27,8 @@ int put_left(std::string_view text, char* buff, std::size_t w) {
 std::string fixed(float v, int w, int d) {
   char buf[128];
   std::string s;
-  const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v),
-                               std::chars_format::fixed, d);
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, d);
   if (r.ec == std::errc()) {
     s.assign(buf, r.ptr);
   } else {
