@@ -70,6 +70,13 @@ TEST(F2b, ResultsInBothFormats) {
   }
 }
 
+// A format with more decimals than a number ever needs: the whole exact
+// expansion of the float, cut to the buffer.
+TEST(F2b, FormatWiderThanAnyNumber) {
+  EXPECT_EQ(f2b_text(0.1f, "(F600.550)"), "0.100000001490116119");
+  EXPECT_EQ(f2b_text(-2.5f, "(F600.550)"), "-2.5");
+}
+
 TEST(F2b, InfinityAndNanAreSpelledOut) {
   EXPECT_EQ(f2b_text(std::numeric_limits<float>::infinity(), "(F16.6)"), "inf");
   EXPECT_EQ(f2b_text(-std::numeric_limits<float>::infinity(), "(F12.2)"), "-inf");
