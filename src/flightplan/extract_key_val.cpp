@@ -1,7 +1,9 @@
 #include "flightplan/extract_key_val.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace tarvel {
 
@@ -22,6 +24,13 @@ void put_as_is(std::string_view item, char* field, std::size_t w) {
   std::fill(field + n, field + w, ' ');
 }
 
+// True when `text` shares bytes with the field of width w at `field`.
+bool overlaps(std::string_view text, const char* field, std::size_t w) {
+  const std::uintptr_t t0 = reinterpret_cast<std::uintptr_t>(text.data());
+  const std::uintptr_t f0 = reinterpret_cast<std::uintptr_t>(field);
+  return t0 < f0 + w && f0 < t0 + text.size();
+}
+
 }  // namespace
 
 void extract_key_val_buf(std::string_view line, char* key, std::size_t key_w, char* val,
@@ -33,11 +42,15 @@ void extract_key_val_buf(std::string_view line, char* key, std::size_t key_w, ch
     std::fill(val, val + val_w, ' ');
     return;
   }
-  // Copy first: the line may be a view of one of the outputs.
-  const std::string before(line.substr(0, p));
-  const std::string after(line.substr(p + 1));
-  put_adjustl(before, key, key_w);
-  put_adjustl(after, val, val_w);
+  // A line that is a view of one of the outputs is copied first, since
+  // writing the key would change what the value is taken from.
+  if (overlaps(line, key, key_w) || overlaps(line, val, val_w)) {
+    const std::string copy(line);
+    extract_key_val_buf(copy, key, key_w, val, val_w);
+    return;
+  }
+  put_adjustl(line.substr(0, p), key, key_w);
+  put_adjustl(line.substr(p + 1), val, val_w);
 }
 
 void extract_list_buf(char* val, std::size_t val_w, char* buff, std::size_t buff_w, char sep) {

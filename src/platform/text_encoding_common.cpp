@@ -69,9 +69,14 @@ std::string cp1252_to_utf8(std::string_view text) {
 }
 
 std::string mixed_to_utf8(std::string_view text) {
+  // Most texts (paths, trace lines) are ASCII: the bytes up to the first one
+  // above 0x7F are taken in one piece.
+  std::size_t i = 0;
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
   std::string out;
   out.reserve(text.size() + 8);
-  for (std::size_t i = 0; i < text.size();) {
+  out.append(text.substr(0, i));
+  while (i < text.size()) {
     const auto b = static_cast<unsigned char>(text[i]);
     if (b < 0x80) {
       out.push_back(text[i]);

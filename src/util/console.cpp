@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "platform/text_encoding.h"
@@ -10,8 +12,31 @@
 namespace tarvel {
 
 namespace {
+
 std::string* g_capture = nullptr;
+
+// The text buffer of a free-style line, handed from one FreeLine to the next
+// so that the many trace lines of a run cost no allocation each.
+std::string g_spare_line;
+
+// True when every byte is below 0x80: such a text looks the same on every
+// console, so it needs no conversion.
+bool is_ascii(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  const char* p = text.data();
+  std::size_t n = text.size();
+  for (; n >= 8; p += 8, n -= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if ((word & kHighBits) != 0) return false;
+  }
+  for (; n > 0; ++p, --n) {
+    if (static_cast<unsigned char>(*p) >= 0x80) return false;
+  }
+  return true;
 }
+
+}  // namespace
 
 void set_console_capture(std::string* capture) { g_capture = capture; }
 
@@ -19,6 +44,11 @@ void console_line(std::string_view text) {
   if (g_capture != nullptr) {
     g_capture->append(text);
     g_capture->push_back('\n');
+    return;
+  }
+  if (is_ascii(text)) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::putc('\n', stdout);
     return;
   }
   std::string out = to_display_text(text);
@@ -48,12 +78,11 @@ std::string free_real(double v) {
   return std::string(buf, r.ptr);
 }
 
+FreeLine::FreeLine() : text_(std::move(g_spare_line)) { text_.clear(); }
+
 FreeLine::~FreeLine() {
-  if (!any_) {
-    console_line("");
-    return;
-  }
-  console_line(text_);
+  console_line(text_);  // empty when the line has no items
+  g_spare_line = std::move(text_);
 }
 
 // The blank that starts the line also separates a first non-text item; a
@@ -81,14 +110,17 @@ FreeLine& FreeLine::operator<<(bool flag) {
 
 FreeLine& FreeLine::integer(long long v) {
   // Right-aligned in 11 characters; a longer number takes what it needs.
-  char digits[24];
-  const auto r = std::to_chars(digits, digits + sizeof digits, v);
+  // The item's blank and the alignment go in front of the digits, so the
+  // item is appended in one piece.
+  char buf[12 + 24];
+  char* const digits = buf + 12;
+  const auto r = std::to_chars(digits, buf + sizeof buf, v);
   const std::size_t n = static_cast<std::size_t>(r.ptr - digits);
-  char buf[32];
-  const std::size_t pad = n < 11 ? 11 - n : 0;
-  std::fill(buf, buf + pad, ' ');
-  std::copy(digits, r.ptr, buf + pad);
-  item(std::string_view(buf, pad + n));
+  const std::size_t lead = n < 11 ? 12 - n : 1;
+  std::memset(digits - lead, ' ', lead);
+  text_.append(digits - lead, r.ptr);
+  any_ = true;
+  last_text_ = false;
   return *this;
 }
 

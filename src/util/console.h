@@ -37,7 +37,7 @@ std::string free_real(double v);
 // writes one line at the end of the statement.
 class FreeLine {
  public:
-  FreeLine() = default;
+  FreeLine();
   FreeLine(const FreeLine&) = delete;
   FreeLine& operator=(const FreeLine&) = delete;
   ~FreeLine();

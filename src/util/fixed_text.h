@@ -9,15 +9,24 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 namespace tarvel {
 
-// Length of `s` up to and including its last non-blank byte.
+// Length of `s` up to and including its last non-blank byte. Fields are
+// mostly padding, so the blanks are skipped eight bytes at a time.
 inline std::size_t len_trim(std::string_view s) {
+  constexpr std::uint64_t kBlanks = 0x2020202020202020ULL;
   std::size_t n = s.size();
+  while (n >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, s.data() + n - 8, 8);
+    if (word != kBlanks) break;
+    n -= 8;
+  }
   while (n > 0 && s[n - 1] == ' ') --n;
   return n;
 }

@@ -1,9 +1,11 @@
 #include "writer/to_char.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <system_error>
 
 namespace tarvel {
 
@@ -20,11 +22,21 @@ int put_left(std::string_view text, char* buff, std::size_t w) {
 }
 
 // Fw.d of a float: "-", integer digits ("0" below 1), ".", d digits, rounded
-// from the exact binary value; w asterisks when it does not fit.
+// from the exact binary value (halfway cases to even, as printf does); w
+// asterisks when it does not fit.
 std::string fixed(float v, int w, int d) {
-  char buf[512];
-  const int n = std::snprintf(buf, sizeof buf, "%.*f", d, static_cast<double>(v));
-  std::string s(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+  char buf[128];
+  std::string s;
+  const auto r =
+      std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, d);
+  if (r.ec == std::errc()) {
+    s.assign(buf, r.ptr);
+  } else {
+    // Only a format with a very large decimal count gets here.
+    const int n = std::snprintf(nullptr, 0, "%.*f", d, static_cast<double>(v));
+    s.assign(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(s.data(), s.size() + 1, "%.*f", d, static_cast<double>(v));
+  }
   if (d == 0) s.push_back('.');
   if (static_cast<int>(s.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
   return s;
@@ -61,15 +73,16 @@ void f2b_buf(float rr4, char* buff, std::size_t w, std::string_view fstr, int& l
   int fw = 0;
   int fd = 0;
   parse_format(fstr, fw, fd);
-  const int decimals = fd < 0 ? 0 : fd;
-  std::string text = fixed(rr4, fw, decimals);
-
+  // Above 1 in magnitude at most nine significant digits: fewer decimals
+  // when the format's would give more. (An infinity has no digits to count.)
+  int decimals = fd < 0 ? 0 : fd;
   const float mag = std::fabs(rr4);
-  if (mag > 1.0f && fd >= 0) {
+  if (mag > 1.0f && std::isfinite(mag) && fd >= 0) {
     const auto k = static_cast<int>(static_cast<float>(std::log10(static_cast<double>(mag))));
     const int q = std::max(8 - k, 0);
-    if (q < fd) text = fixed(rr4, fw, q);
+    if (q < fd) decimals = q;
   }
+  std::string text = fixed(rr4, fw, decimals);
 
   if (text.find('.') == std::string::npos) {
     lb = put_left(text, buff, w);

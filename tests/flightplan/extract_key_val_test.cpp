@@ -36,6 +36,22 @@ TEST(ExtractKeyVal, SplitsAtTheFirstEqualsElseTheFirstColon) {
   }
 }
 
+// A value split again into key and value, in place: the line is a view of
+// one of the two fields it fills.
+TEST(ExtractKeyVal, LineMayBeAViewOfEitherOutput) {
+  FixedText<80> key("dirty");
+  FixedText<80> val("  Inner key = inner value");
+  extract_key_val(val.view(), key, val);
+  EXPECT_TRUE(key == "Inner key");
+  EXPECT_TRUE(val == "inner value");
+
+  FixedText<80> key2("Outer=  the rest=more");
+  FixedText<80> val2("dirty");
+  extract_key_val(key2.view(), key2, val2);
+  EXPECT_TRUE(key2 == "Outer");
+  EXPECT_TRUE(val2 == "the rest=more");
+}
+
 TEST(ExtractKeyVal, ResultsAreCutToTheirFields) {
   FixedText<4> key;
   FixedText<3> val;

@@ -48,6 +48,9 @@ TEST(GetAirspaceSize, CountsLinesThatBeginWithAC) {
        2},
       // The file is read in blocks of 64 KiB: a line may begin at the last byte of one.
       {"A and C in two read blocks", std::string(65534, 'x') + "\nAC\n", 1},
+      {"AC at the start of the second block", std::string(65535, 'x') + "\nAC\n", 1},
+      {"line end at the start of the second block", std::string(65536, 'x') + "\nAC\nAC", 2},
+      {"a line over two blocks hides its AC", "x" + std::string(65535, 'y') + "AC\nAC\n", 1},
       {"1 MiB without line ends, beginning with AC", "AC" + std::string(1 << 20, 'z'), 1},
       {"1 MiB without line ends", std::string(1 << 20, '\xff'), 0},
   };

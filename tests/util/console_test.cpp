@@ -19,6 +19,24 @@ TEST(FreeLine, ItemsFollowTheFreeLayout) {
       {"integer right-aligned in 11", [] { FreeLine() << "IOS=" << -1; },
        " IOS=          -1\n"},
       {"first item an integer", [] { FreeLine() << 5; }, "           5\n"},
+      {"integers of 10, 11 and more characters",
+       [] { FreeLine() << -123456789 << 12345678901LL << (-9223372036854775807LL - 1); },
+       "  -123456789 12345678901 -9223372036854775808\n"},
+      // Lines share one buffer: nothing of a longer line is left in the next.
+      {"a short line after a long one",
+       [] {
+         FreeLine() << "a much longer line than the next" << 1;
+         FreeLine() << "b";
+       },
+       " a much longer line than the next           1\n b\n"},
+      {"a line written while another is built",
+       [] {
+         FreeLine outer;
+         outer << "outer" << 1;
+         FreeLine() << "inner";
+         outer << 2;
+       },
+       " inner\n outer           1           2\n"},
       {"flags", [] { FreeLine() << "qweather" << true << false; }, " qweather T F\n"},
       {"text after a number", [] { FreeLine() << 3 << "x"; }, "           3 x\n"},
       {"reals in short form", [] { FreeLine() << "Tot dist" << 3500.0f << 0.1f; },

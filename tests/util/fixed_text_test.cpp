@@ -32,6 +32,24 @@ TEST(FixedText, TrimmedAndLeftJustified) {
   EXPECT_TRUE(FixedText<3>("   ").is_blank());
 }
 
+// Trailing blanks are skipped in 8-byte steps: every length of field and
+// every place of its last non-blank byte, including bytes that only look
+// blank (tab, NUL, no-break space), must give the byte-by-byte answer.
+TEST(FixedText, LenTrimFindsTheLastNonBlankByteAnywhere) {
+  for (const char mark : {'x', '\t', '\0', '\xa0'}) {
+    for (std::size_t size = 0; size <= 40; ++size) {
+      EXPECT_EQ(len_trim(std::string(size, ' ')), 0u) << size;
+      for (std::size_t last = 0; last < size; ++last) {
+        std::string s(size, ' ');
+        s[last] = mark;
+        if (last > 0) s[0] = 'a';  // blanks between two marks stay part of the text
+        EXPECT_EQ(len_trim(s), last + 1) << "size " << size << ", last " << last;
+        EXPECT_EQ(trim_right(s).size(), last + 1);
+      }
+    }
+  }
+}
+
 TEST(FixedText, NulEndsTextsFromOutside) {
   FixedText<12> t(std::string_view("C:\\a\0old\0zz", 11));
   t.blank_from_nul();

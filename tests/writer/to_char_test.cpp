@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <random>
 #include <string>
 
 namespace tarvel {
@@ -50,12 +57,67 @@ TEST(F2b, ResultsInBothFormats) {
       {-123456.7, "-123456.703", "-123456.7"},
       {0.125, "0.125", "0.12"},  // halfway: to even
       {0.375, "0.375", "0.38"},
+      // Halfway on the nine-digit path: 1000 + 1/64 at five decimals, and so on.
+      {1000.015625, "1000.01562", "1000.02"},
+      {10000.03125, "10000.0312", "10000.03"},
+      {100000.0625, "100000.062", "100000.06"},
+      {-100000.0625, "-100000.062", "-100000.06"},
   };
   for (const auto& c : cases) {
     const auto f = static_cast<float>(c.value);
     EXPECT_EQ(f2b_text(f, "(F16.6)"), c.f16_6) << c.value;
     EXPECT_EQ(f2b_text(f, "(F12.2)"), c.f12_2) << c.value;
   }
+}
+
+// A format with more decimals than a number ever needs: the whole exact
+// expansion of the float, cut to the buffer.
+TEST(F2b, FormatWiderThanAnyNumber) {
+  EXPECT_EQ(f2b_text(0.1f, "(F600.550)"), "0.100000001490116119");
+  EXPECT_EQ(f2b_text(-2.5f, "(F600.550)"), "-2.5");
+}
+
+TEST(F2b, InfinityAndNanAreSpelledOut) {
+  EXPECT_EQ(f2b_text(std::numeric_limits<float>::infinity(), "(F16.6)"), "inf");
+  EXPECT_EQ(f2b_text(-std::numeric_limits<float>::infinity(), "(F12.2)"), "-inf");
+  EXPECT_EQ(f2b_text(std::numeric_limits<float>::quiet_NaN(), "(F16.6)"), "nan");
+}
+
+// f2b's text as printf's fixed format gives it, with the nine-digit rule and
+// the clean-up of f2b: every output byte of a plan must stay the same
+// whichever way the digits are produced.
+std::string printf_f2b(float v, int w, int d) {
+  const float mag = std::fabs(v);
+  if (mag > 1.0f && std::isfinite(mag)) {
+    const auto k = static_cast<int>(static_cast<float>(std::log10(static_cast<double>(mag))));
+    d = std::min(d, std::max(8 - k, 0));
+  }
+  char buf[600];
+  const int n = std::snprintf(buf, sizeof buf, "%.*f", d, static_cast<double>(v));
+  std::string s(buf, static_cast<std::size_t>(n));
+  if (d == 0) s.push_back('.');
+  if (static_cast<int>(s.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
+  if (s.find('.') == std::string::npos) return s;
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
+}
+
+TEST(F2b, SameTextAsPrintfForFloatsOfEveryRange) {
+  std::mt19937 rng(20240517);
+  std::uniform_int_distribution<std::uint32_t> bits;
+  std::uniform_real_distribution<float> plan_values(-300000.0f, 300000.0f);
+  std::uniform_real_distribution<float> small_values(-3.0f, 3.0f);
+  int checked = 0;
+  for (int i = 0; i < 40000; ++i) {
+    for (float v : {std::bit_cast<float>(bits(rng)), plan_values(rng), small_values(rng)}) {
+      if (std::isnan(v)) continue;
+      ASSERT_EQ(f2b_text(v, "(F16.6)"), printf_f2b(v, 16, 6)) << std::bit_cast<std::uint32_t>(v);
+      ASSERT_EQ(f2b_text(v, "(F12.2)"), printf_f2b(v, 12, 2)) << std::bit_cast<std::uint32_t>(v);
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 100000);
 }
 
 TEST(F2b, OverflowGivesTheWholeFieldOfAsterisks) {
