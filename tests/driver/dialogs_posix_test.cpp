@@ -240,6 +240,7 @@ TEST(DialogRun, AnAnswerLongerThanItsFieldEndsTheRun) {
     const char* settings;
     std::vector<std::string> args;  // the plan is added when `plan_argument`
     bool plan_argument;
+    bool condor2 = true;  // installed; else its landscapes folder is asked first
   };
   const std::string long_path = "/" + std::string(150, 'x') + "/" + std::string(148, 'y') + ".fpl";
   const Case cases[] = {
@@ -247,11 +248,13 @@ TEST(DialogRun, AnAnswerLongerThanItsFieldEndsTheRun) {
       {"the destination folder", "Default_output_files=1\n", {}, true},
       {"the save dialog's file", "Landscape=Brenvale3\n", {}, true},
       {"the asked defaults file", "Landscape=Brenvale3\nDefaults=ASK\n", {"-auto"}, true},
+      {"the Condor 2 landscapes folder", "Landscape=Brenvale3\n", {"-auto"}, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Installation in;
     in.fx.settings(c.settings);
+    if (!c.condor2) in.fx.condor2_dir.clear();
     std::vector<std::string> args = c.args;
     if (c.plan_argument) args.push_back(in.plan("Task.fpl"));
     in.zenity.answers({long_path});

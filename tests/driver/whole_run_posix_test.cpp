@@ -481,21 +481,6 @@ TEST(WholeRun, TheVersion3StopComesAfterTheEarlierPlanWasWritten) {
 }
 
 TEST(WholeRun, AnOutputThatCannotBeOpenedOrWrittenSkipsOnlyItsPlan) {
-  Installation in;
-  // A: a read-only plan is there (kept); B: a folder is in the way (the
-  // finished file cannot replace it); C is converted.
-  const fs::path a_out = in.fx.write(in.fx.c3_plans() / "A_V3.fpl", "read-only plan");
-  fs::permissions(a_out, fs::perms::owner_read | fs::perms::group_read);
-  fs::create_directories(in.fx.c3_plans() / "B_V3.fpl" / "inside");
-  const auto r =
-      in.run({"-auto", "-l:Brenvale3", in.plan("A.fpl"), in.plan("B.fpl"), in.plan("C.fpl")});
-  ASSERT_EQ(r.exit_status, 0);
-
-  EXPECT_EQ(test::read_file(a_out), "read-only plan");
-  EXPECT_TRUE(fs::is_directory(in.fx.c3_plans() / "B_V3.fpl" / "inside"));
-  EXPECT_EQ(in.fx.output("C_V3.fpl"), kTaskV3);
-  EXPECT_EQ(names_in(in.fx.c3_plans()),
-            (std::vector<std::string>{"A_V3.fpl", "B_V3.fpl", "C_V3.fpl"}));
   // The frame of a warning in the log.
   std::string open = "+ WARNING ";
   std::string close;
@@ -503,13 +488,54 @@ TEST(WholeRun, AnOutputThatCannotBeOpenedOrWrittenSkipsOnlyItsPlan) {
   for (int i = 0; i < 39; ++i) close += "+-";
   open += "\n";
   close += "\n";
-  const std::string log = in.fx.log();
-  EXPECT_TRUE(contains(
-      log, "Condor 3 install path: C:\\Condor3\n" + open + in.c2("A.fpl") +
-               " not converted\nCannot be opened: " + in.c3("A_V3.fpl") + "\n" + close + open +
-               in.c2("B.fpl") + " not converted\nCannot be written: " + in.c3("B_V3.fpl") + "\n" +
-               close + in.c2("C.fpl") + " converted to " + in.c3("C_V3.fpl") + "\n"))
-      << log;
+  struct Language {
+    const char* lang;
+    const char* not_converted;
+    const char* cannot_open;
+    const char* cannot_write;  // UTF-8
+  };
+  const Language languages[] = {
+      {"en_GB.UTF-8", " not converted", "Cannot be opened: ", "Cannot be written: "},
+      {"fr_FR.UTF-8", " non converti", "Ouverture impossible : ",
+       "\xc3\x89"
+       "criture impossible : "},
+  };
+  for (const Language& l : languages) {
+    SCOPED_TRACE(l.lang);
+    Installation in;
+    // A: a read-only plan is there (kept); B: a folder is in the way (the
+    // finished file cannot replace it); C is converted.
+    const fs::path a_out = in.fx.write(in.fx.c3_plans() / "A_V3.fpl", "read-only plan");
+    fs::permissions(a_out, fs::perms::owner_read | fs::perms::group_read);
+    fs::create_directories(in.fx.c3_plans() / "B_V3.fpl" / "inside");
+    const auto r =
+        in.run({"-auto", "-l:Brenvale3", in.plan("A.fpl"), in.plan("B.fpl"), in.plan("C.fpl")},
+               {{"LANG", l.lang}});
+    ASSERT_EQ(r.exit_status, 0);
+
+    EXPECT_EQ(test::read_file(a_out), "read-only plan");
+    EXPECT_TRUE(fs::is_directory(in.fx.c3_plans() / "B_V3.fpl" / "inside"));
+    EXPECT_EQ(in.fx.output("C_V3.fpl"), kTaskV3);
+    EXPECT_EQ(names_in(in.fx.c3_plans()),
+              (std::vector<std::string>{"A_V3.fpl", "B_V3.fpl", "C_V3.fpl"}));
+    const std::string log = in.fx.log();
+    EXPECT_TRUE(contains(log, "Condor 3 install path: C:\\Condor3\n" + open + in.c2("A.fpl") +
+                                  l.not_converted + "\n" + l.cannot_open + in.c3("A_V3.fpl") +
+                                  "\n" + close + open + in.c2("B.fpl") + l.not_converted + "\n" +
+                                  l.cannot_write + in.c3("B_V3.fpl") + "\n" + close +
+                                  in.c2("C.fpl") + " converted to " + in.c3("C_V3.fpl") + "\n"))
+        << log;
+  }
+}
+
+TEST(WholeRun, OptionsTakeEffectWhereverTheyStand) {
+  Installation in;
+  // -l: between the plans and -auto after them serve both plans.
+  const auto r = in.run({in.plan("A.fpl"), "-l:Orlanda", in.plan("B.fpl"), "-auto"});
+  ASSERT_EQ(r.exit_status, 0);
+  EXPECT_EQ(value_of(in.fx.output("A_V3.fpl"), "Landscape"), "Orlanda");
+  EXPECT_EQ(in.fx.output("A_V3.fpl"), in.fx.output("B_V3.fpl"));
+  EXPECT_EQ(in.zenity.transcript(), std::vector<std::string>{});
 }
 
 TEST(WholeRun, AFailedWriteEndsWithStatus2AndKeepsTheOldPlan) {
