@@ -223,7 +223,6 @@ TEST(WholeRun, ConvertsAPlanByteForByteAndReplacesAnOldOutput) {
 }
 
 TEST(WholeRun, SettingsFileAndOptionsChooseLandscapeDefaultsAndNames) {
-  Installation in;
   struct Case {
     const char* name;
     const char* settings;
@@ -380,7 +379,6 @@ TEST(WholeRun, AirspacesBeyondTheFlagsAreLeftOutOfTheList) {
 // language), passes the text to the log, ends the run with status 0 and
 // converts no later plan.
 TEST(WholeRun, FatalProblemsEndTheRunInBothLanguages) {
-  Installation in;
   struct Case {
     const char* name;
     void (*setup)(Installation&, std::vector<std::string>& args);
