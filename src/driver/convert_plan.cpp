@@ -239,6 +239,8 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   const std::string auto_path = trimmed(ip.rootpath3.view()) + "FlightPlans\\" + trimmed(fnam.view());
   FixedText<256> outfile;
   if (rs.qauto_out_names) {
+    // A cut path would name another file: end the run as for a dialog's answer.
+    if (auto_path.size() > outfile.width) fatal_path_too_long(rs, auto_path);
     outfile = auto_path;
   } else {
     FreeLine() << "Path " << auto_path;

@@ -80,7 +80,7 @@ void find_condor2_landscapes(RunSettings& rs) {
 std::string choose_plans(const RunSettings& rs) {
   const std::string default_path =
       std::string(install_paths().rootpath2.trimmed()) + "FlightPlans\\*.fpl";
-  console_line(default_path);
+  FreeLine() << default_path;
   std::string file_list;
   int len = 0;
   if (GetFileName(file_list, "TARVEL : Select V2 flight plan", default_path, "*.fpl",

@@ -32,6 +32,8 @@ std::string reg_value(std::string_view name, std::string_view text) {
   return "\"" + reg_escaped(name) + "\"=\"" + reg_escaped(text) + "\"\n";
 }
 
+}  // namespace
+
 std::string crlf(std::string_view text) {
   std::string out;
   for (char c : text) {
@@ -40,8 +42,6 @@ std::string crlf(std::string_view text) {
   }
   return out;
 }
-
-}  // namespace
 
 std::string terrain_bytes(const Terrain& t) {
   std::string out;
