@@ -239,7 +239,9 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   const std::string auto_path = trimmed(ip.rootpath3.view()) + "FlightPlans\\" + trimmed(fnam.view());
   FixedText<256> outfile;
   if (rs.qauto_out_names) {
-    outfile = auto_path;
+    // Without a Condor 3 user folder the name would be relative to the
+    // working folder, a place nobody chose: the plan is skipped instead.
+    if (!ip.rootpath3.is_blank()) outfile = auto_path;
   } else {
     FreeLine() << "Path " << auto_path;
     std::string answer;
