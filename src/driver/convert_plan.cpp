@@ -48,7 +48,8 @@ void read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>&
                     bool qverb) {
   std::ifstream in(native_path(path.view()), std::ios::binary);
   if (unit < 0) FreeLine() << unit << (in ? 0 : 1);
-  if (!in) fatal_file_not_found(rs, path.view());
+  // A folder opens on some systems and not on others; it is never a plan.
+  if (!in || folder_exists(path.view())) fatal_file_not_found(rs, path.view());
   int nl = 0;
   int ios = 0;
   read_fpl(fp, in, path.trimmed(), unit, qverb, app_state().qfr, nl, ios);

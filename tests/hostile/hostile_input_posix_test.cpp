@@ -102,18 +102,18 @@ TEST(HostilePlan, FilesThatAreNoPlanEndWithTheVersionMessage) {
   }
 }
 
+// A plan that cannot be read as a file is reported like a missing one.
 TEST(HostilePlan, PlanThatIsAFolderOrMissingEndsWithAMessage) {
-  test::ProgramFixture fx;
-  fs::create_directories(fx.c2_plans() / "Folder.fpl");
-  const auto folder = fx.run({"-auto", "-l:Brenvale3", fx.win(fx.c2_plans() / "Folder.fpl")});
-  expect_defined_end(folder);
-  EXPECT_TRUE(contains(fx.log(), "*** FPL not Version 2 ***") ||
-              contains(fx.log(), "File not found"))
-      << fx.log();
-  const auto missing = fx.run({"-auto", "-l:Brenvale3", fx.win(fx.c2_plans() / "None.fpl")});
-  expect_defined_end(missing);
-  EXPECT_TRUE(contains(missing.out, "None.fpl")) << missing.out;
-  EXPECT_TRUE(no_output(fx));
+  for (const bool folder : {true, false}) {
+    SCOPED_TRACE(folder ? "a folder" : "missing");
+    test::ProgramFixture fx;
+    const fs::path plan = fx.c2_plans() / "Task.fpl";
+    if (folder) fs::create_directories(plan);
+    const auto run = fx.run({"-auto", "-l:Brenvale3", fx.win(plan)});
+    expect_defined_end(run);
+    EXPECT_TRUE(contains(fx.log(), fx.win(plan) + "\nFile not found")) << fx.log();
+    EXPECT_TRUE(no_output(fx));
+  }
 }
 
 // Damage that leaves every key of the plan readable changes no byte of the
@@ -341,6 +341,72 @@ TEST(HostileRegistry, InstallationFoldersThatCannotBeReadEndWithAMessage) {
     const auto run = convert(fx, test::condor2_plan());
     expect_defined_end(run);
     EXPECT_TRUE(contains(fx.log(), "*** Condor 3 installation not found ***")) << fx.log();
+    EXPECT_TRUE(no_output(fx));
+  }
+}
+
+// The whole hive unreadable: a user.reg of other bytes, a folder in its
+// place, or none at all. Nothing is installed as far as the run can tell.
+TEST(HostileRegistry, UserRegThatIsNoHiveEndsWithAMessage) {
+  enum class Hive { garbage, utf16, folder, missing };
+  struct Case {
+    const char* name;
+    Hive hive;
+  } cases[] = {
+      {"binary garbage", Hive::garbage},
+      {"UTF-16 with a byte-order mark", Hive::utf16},
+      {"a folder", Hive::folder},
+      {"no file", Hive::missing},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ProgramFixture fx;
+    // A prefix of its own beside the fixture's, sharing its drive C:.
+    const fs::path prefix = fx.root() / "other-prefix";
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_symlink(fx.drive_c(), prefix / "dosdevices" / "c:");
+    std::string utf16 = "\xff\xfe";
+    for (char ch : std::string("WINE REGISTRY Version 2\n[Software\\\\Condor3] 1\n")) {
+      utf16.push_back(ch);
+      utf16.push_back('\0');
+    }
+    switch (c.hive) {
+      case Hive::garbage:
+        fx.write(prefix / "user.reg",
+                 std::string("\0\x01WINE\xff\n[\n\"\n", 11) + std::string(1 << 20, '['));
+        break;
+      case Hive::utf16: fx.write(prefix / "user.reg", utf16); break;
+      case Hive::folder: fs::create_directories(prefix / "user.reg"); break;
+      case Hive::missing: break;
+    }
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    const auto run =
+        fx.run({"-auto", "-l:Brenvale3", fx.win(plan)}, {{"WINEPREFIX", prefix.string()}});
+    expect_defined_end(run);
+    EXPECT_TRUE(contains(fx.log(), "*** Condor 3 installation not found ***")) << fx.log();
+    EXPECT_TRUE(no_output(fx));
+  }
+}
+
+// The settings file is read only for its four keys: any other bytes in it are
+// ignored; one that cannot be read as a file ends the run with its log line.
+TEST(HostileSettings, SettingsFileOfAnyShape) {
+  {
+    SCOPED_TRACE("garbage, NUL bytes and a 1 MiB line around the keys");
+    test::ProgramFixture fx;
+    fx.settings(std::string("\0\0\xff\xfe\r\r=\n:\n#\n", 13) + std::string(1 << 20, '=') +
+                "\nLandscape=Brenvale3\r\nDefault_output_files=1\r\n");
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    expect_defined_end(fx.run({fx.win(plan)}));
+    EXPECT_EQ(the_output(fx), clean_output());
+  }
+  {
+    SCOPED_TRACE("a folder");
+    test::ProgramFixture fx;
+    fs::create_directories(fx.program_dir() / "TARVEL.ini");
+    const auto run = convert(fx, test::condor2_plan());
+    expect_defined_end(run);
+    EXPECT_TRUE(contains(fx.log(), "TARVEL.ini : cannot be opened ***")) << fx.log();
     EXPECT_TRUE(no_output(fx));
   }
 }
