@@ -177,6 +177,13 @@ inline int read_fpl_input(const std::uint8_t* data, std::size_t size) {
     int ios = 0;
     read_fpl(*fp, in, "C:\\Plans\\fuzz.fpl", fresh ? 15 : -16, true, (data[0] & 2) != 0, nl, ios);
     if (nl < 0) fail("negative line count");
+    // What the conversion relies on after a read that did not end the run.
+    if (fp->nb_wp > maxtp + 1) fail("more turnpoints than the plan holds");
+    if (fp->nb_pz > maxpz + 1) fail("more penalty zones than the plan holds");
+    if (fp->last_dis_as < -1 || fp->last_dis_as > cmaxdisabledairspaceblockscount) {
+      fail("a disabled-airspace list beyond the flags");
+    }
+    if (fp->nb_fpldesc < 0 || fp->nb_fpldesc > maxfpldesc) fail("description lines beyond 16");
     MemoryPlanOutput out;
     int iost = 0;
     write_fpl_v3(*fp, out, iost, false, fp->landscape.view());
