@@ -48,7 +48,8 @@ void read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>&
                     bool qverb) {
   std::ifstream in(native_path(path.view()), std::ios::binary);
   if (unit < 0) FreeLine() << unit << (in ? 0 : 1);
-  if (!in) fatal_file_not_found(rs, path.view());
+  // A folder opens on some systems and not on others; it is never a plan.
+  if (!in || folder_exists(path.view())) fatal_file_not_found(rs, path.view());
   int nl = 0;
   int ios = 0;
   read_fpl(fp, in, path.trimmed(), unit, qverb, app_state().qfr, nl, ios);
@@ -239,9 +240,13 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   const std::string auto_path = trimmed(ip.rootpath3.view()) + "FlightPlans\\" + trimmed(fnam.view());
   FixedText<256> outfile;
   if (rs.qauto_out_names) {
-    // A cut path would name another file: end the run as for a dialog's answer.
-    if (auto_path.size() > outfile.width) fatal_path_too_long(rs, auto_path);
-    outfile = auto_path;
+    // Without a Condor 3 user folder the name would be relative to the
+    // working folder, a place nobody chose: the plan is skipped instead. A cut
+    // path would name another file: the run ends as for a dialog's answer.
+    if (!ip.rootpath3.is_blank()) {
+      if (auto_path.size() > outfile.width) fatal_path_too_long(rs, auto_path);
+      outfile = auto_path;
+    }
   } else {
     FreeLine() << "Path " << auto_path;
     std::string answer;

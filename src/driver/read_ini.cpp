@@ -15,7 +15,8 @@ namespace tarvel {
 void read_ini(std::string_view inifile, FixedText<256>& deffile, FixedText<64>& landname,
               bool& qauto_out_names, FixedText<256>& c2lndpath) {
   std::ifstream in(native_path(inifile), std::ios::binary);
-  if (!in) {
+  // A folder opens on some systems and not on others; it is never a file to read.
+  if (!in || folder_exists(inifile)) {
     log_message_f("*** File " + std::string(trim_right(inifile)) + " : cannot be opened ***");
     stop_run(0);
   }
