@@ -115,6 +115,30 @@ std::string_view text_after_prefix(const FplReadState& st, std::string_view pref
   return rest.size() > prefix.size() ? rest.substr(prefix.size()) : std::string_view();
 }
 
+AxisKey split_axis_key(const FplReadState& st, std::string_view prefix, int index, int zone) {
+  const std::string_view rest = text_after_prefix(st, prefix).substr(0, 80);
+  AxisKey key;
+  key.index = index;
+  key.zone = zone;
+  std::size_t letter = rest.find('X');
+  key.axis = 1;
+  if (letter == std::string_view::npos) {
+    letter = rest.find('Y');
+    key.axis = 2;
+  }
+  if (letter == std::string_view::npos) {
+    key.axis = 0;
+    return key;
+  }
+  const std::size_t eq = rest.find('=');
+  read_value(rest.substr(0, letter), key.index);
+  if (eq != std::string_view::npos && eq > letter) {
+    read_value(rest.substr(letter + 1, eq - letter - 1), key.zone);
+  }
+  if (eq != std::string_view::npos) key.value = rest.substr(eq + 1);
+  return key;
+}
+
 void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, int nunit_0,
               bool qverb, bool qfr, int& nl, int& ios) {
   const bool fresh = nunit_0 > 0;

@@ -55,4 +55,16 @@ bool round_to_int(float v, int& out);
 // skipped).
 std::string_view text_after_prefix(const FplReadState& st, std::string_view prefix);
 
+// A key "<index><X or Y><zone>=value" after its prefix (penalty-zone corners,
+// weather-zone polygon points), taken on its first 80 characters: split at the
+// first "X" (else the first "Y") and the first "=". An index or zone that does
+// not read keeps the value passed in.
+struct AxisKey {
+  int axis = 0;  // 1 for X, 2 for Y; 0 when the key has neither letter
+  int index = 0;
+  int zone = 0;
+  std::string_view value;  // the text after "="
+};
+AxisKey split_axis_key(const FplReadState& st, std::string_view prefix, int index, int zone);
+
 }  // namespace tarvel

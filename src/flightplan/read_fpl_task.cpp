@@ -153,27 +153,12 @@ void read_pz_count(FplReadState& st) {
 
 // "PZPos" c A z: corner c, axis letter X or Y, zone z.
 void read_pz_pos(FplReadState& st) {
-  const std::string_view rest = text_after_prefix(st, "PZPos").substr(0, 80);
-  std::size_t letter = rest.find('X');
-  int axis = 1;
-  if (letter == std::string_view::npos) {
-    letter = rest.find('Y');
-    axis = 2;
-  }
-  if (letter == std::string_view::npos) return;
-  const std::size_t eq = rest.find('=');
-  int corner = st.npc;
-  int zone = st.npz;
-  read_value(rest.substr(0, letter), corner);
-  if (eq != std::string_view::npos && eq > letter) {
-    read_value(rest.substr(letter + 1, eq - letter - 1), zone);
-  }
-  if (corner < 0 || corner > maxpzcorner || zone < 0 || zone > maxpz) return;
-  st.npc = corner;
-  st.npz = zone;
-  const std::string_view value =
-      eq == std::string_view::npos ? std::string_view() : rest.substr(eq + 1);
-  read_value(value, st.fp.pzp(axis, corner, zone));
+  const AxisKey key = split_axis_key(st, "PZPos", st.npc, st.npz);
+  if (key.axis == 0) return;
+  if (key.index < 0 || key.index > maxpzcorner || key.zone < 0 || key.zone > maxpz) return;
+  st.npc = key.index;
+  st.npz = key.zone;
+  read_value(key.value, st.fp.pzp(key.axis, key.index, key.zone));
 }
 
 // "PZBase" z, "PZTop" z, "PZPenaltyTimeFactor" z: item 1, 2 or 3 of zone z.

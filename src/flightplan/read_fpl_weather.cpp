@@ -125,33 +125,18 @@ bool zone_ok(const FplReadState& st) { return PerWz<int>::in_range(st.nwz); }
 // "Polygon" p A z: point p, axis letter X or Y, zone z (which becomes the
 // current zone).
 void read_polygon(FplReadState& st) {
-  const std::string_view rest = text_after_prefix(st, "Polygon").substr(0, 80);
-  std::size_t letter = rest.find('X');
-  int axis = 1;
-  if (letter == std::string_view::npos) {
-    letter = rest.find('Y');
-    axis = 2;
-  }
-  if (letter == std::string_view::npos) return;
-  const std::size_t eq = rest.find('=');
-  int point = st.nwzpt;
-  int zone = st.nwz;
-  read_value(rest.substr(0, letter), point);
-  if (eq != std::string_view::npos && eq > letter) {
-    read_value(rest.substr(letter + 1, eq - letter - 1), zone);
-  }
-  if (!PerWz<int>::in_range(zone)) {
+  const AxisKey key = split_axis_key(st, "Polygon", st.nwzpt, st.nwz);
+  if (key.axis == 0) return;
+  if (!PerWz<int>::in_range(key.zone)) {
     // The keys of a zone the record cannot hold are dropped, not written
     // into the zone before it.
-    st.nwz = zone;
+    st.nwz = key.zone;
     return;
   }
-  if (point < 0 || point > maxwzpt) return;
-  st.nwzpt = point;
-  st.nwz = zone;
-  const std::string_view value =
-      eq == std::string_view::npos ? std::string_view() : rest.substr(eq + 1);
-  read_value(value, st.fp.wzp(axis, point, zone));
+  if (key.index < 0 || key.index > maxwzpt) return;
+  st.nwzpt = key.index;
+  st.nwz = key.zone;
+  read_value(key.value, st.fp.wzp(key.axis, key.index, key.zone));
 }
 
 }  // namespace

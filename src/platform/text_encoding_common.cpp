@@ -26,13 +26,22 @@ void append_utf8(std::string& out, std::uint32_t cp) {
   }
 }
 
+}  // namespace
+
 std::uint32_t cp1252_code_point(unsigned char b) {
   if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80];
   return b;
 }
 
-// Length of a valid UTF-8 sequence of two or more bytes starting at s[i], or 0.
-std::size_t utf8_sequence_length(std::string_view s, std::size_t i) {
+unsigned char cp1252_byte(std::uint32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  for (unsigned i = 0; i < 32; ++i) {
+    if (kHigh[i] == cp) return static_cast<unsigned char>(0x80 + i);
+  }
+  return '?';
+}
+
+std::pair<std::uint32_t, std::size_t> utf8_at(std::string_view s, std::size_t i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
   std::size_t n = 0;
   std::uint32_t min = 0;
@@ -46,20 +55,18 @@ std::size_t utf8_sequence_length(std::string_view s, std::size_t i) {
     n = 4;
     min = 0x10000;
   } else {
-    return 0;
+    return {0, 0};
   }
-  if (i + n > s.size()) return 0;
-  std::uint32_t cp = b0 & (0x7F >> n);
+  if (i + n > s.size()) return {0, 0};
+  std::uint32_t cp = b0 & (0x7Fu >> n);
   for (std::size_t k = 1; k < n; ++k) {
     const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (b & 0x3F);
+    if ((b & 0xC0) != 0x80) return {0, 0};
+    cp = (cp << 6) | (b & 0x3Fu);
   }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return n;
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {0, 0};
+  return {cp, n};
 }
-
-}  // namespace
 
 std::string cp1252_to_utf8(std::string_view text) {
   std::string out;
@@ -83,7 +90,7 @@ std::string mixed_to_utf8(std::string_view text) {
       ++i;
       continue;
     }
-    if (std::size_t n = utf8_sequence_length(text, i); n != 0) {
+    if (const std::size_t n = utf8_at(text, i).second; n != 0) {
       out.append(text.substr(i, n));
       i += n;
       continue;

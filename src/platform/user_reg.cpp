@@ -3,16 +3,11 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/text_encoding.h"
+
 namespace tarvel {
 
 namespace {
-
-// Unicode code points of the Windows-1252 bytes 0x80..0x9F; the five bytes
-// the code page leaves undefined stand for the C1 control of the same value.
-constexpr std::uint16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Appends code points as Windows-1252 bytes. A surrogate pair (Wine writes
 // the UTF-16 units of a character beyond U+FFFF one by one) is one character
@@ -26,7 +21,7 @@ class Cp1252Out {
     const bool pair_end = low && after_high_;
     after_high_ = cp >= 0xD800 && cp <= 0xDBFF;
     if (pair_end) return;
-    out_.push_back(static_cast<char>(byte_of(cp)));
+    out_.push_back(static_cast<char>(cp1252_byte(cp)));
   }
   void put_byte(unsigned char b) {
     after_high_ = false;
@@ -34,14 +29,6 @@ class Cp1252Out {
   }
 
  private:
-  static unsigned char byte_of(std::uint32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
-    for (unsigned i = 0; i < 32; ++i) {
-      if (kHigh[i] == cp) return static_cast<unsigned char>(0x80 + i);
-    }
-    return '?';
-  }
-
   std::string& out_;
   bool after_high_ = false;
 };
@@ -51,35 +38,6 @@ int hex_digit(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
-}
-
-// The code point of a valid UTF-8 sequence of two or more bytes at s[i], and
-// its length; length 0 when there is none.
-std::pair<std::uint32_t, std::size_t> utf8_at(std::string_view s, std::size_t i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  std::size_t n = 0;
-  std::uint32_t min = 0;
-  if (b0 >= 0xC2 && b0 <= 0xDF) {
-    n = 2;
-    min = 0x80;
-  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    n = 3;
-    min = 0x800;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    n = 4;
-    min = 0x10000;
-  } else {
-    return {0, 0};
-  }
-  if (i + n > s.size()) return {0, 0};
-  std::uint32_t cp = b0 & (0x7Fu >> n);
-  for (std::size_t k = 1; k < n; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + k]);
-    if ((b & 0xC0) != 0x80) return {0, 0};
-    cp = (cp << 6) | (b & 0x3Fu);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {0, 0};
-  return {cp, n};
 }
 
 // Decodes an escaped text that starts at line[pos] and ends at the first
