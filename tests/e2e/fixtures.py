@@ -8,7 +8,9 @@ Everything is made here, nothing is copied from a real installation:
   C:\\Condor2\\   Condor.exe, Logs\\Logfile.txt (version 2300),
                 Landscapes\\Provence\\Provence.trn and .air
   C:\\Condor3\\   Condor.exe, Logs\\Logfile.txt (version 3014),
-                Landscapes\\Provence3\\Provence3.trn and .air (5 airspaces)
+                Landscapes\\Provence3\\Provence3.trn and .air (5 airspaces),
+                Landscapes\\Short3\\Short3.trn, a terrain file too short to
+                hold a header
   C:\\Docs\\      the user's Documents folder: Condor\\FlightPlans\\ holds the
                 Condor 2 plans, Condor3\\FlightPlans\\ receives the output
   C:\\Plans\\     the same plans outside the Condor folders, and a defaults file
@@ -95,6 +97,9 @@ def main():
         name, trn, airspaces = LANDSCAPES[folder]
         write(inst / "Landscapes" / name / f"{name}.trn", trn)
         write(inst / "Landscapes" / name / f"{name}.air", air_file(airspaces))
+    short = drive_c / "Condor3" / "Landscapes" / "Short3"
+    write(short / "Short3.trn", trn_header(1280, 1280, 90.0, 710000.0, 4910000.0, 31, "N")[:20])
+    write(short / "Short3.air", air_file(1))
     docs = drive_c / "Docs"
     for plan in ("Task1", "Task2"):
         data = plan_v2(f"End-to-end plan {plan}")
