@@ -120,10 +120,10 @@ flow() {
         "$E2E_DRIVE_C/Condor3/Landscapes/Provence3" &&
       dlg_file_zenity "TARVEL : Select V3 flightplan" "$chosen_dir/Chosen.fpl"
   else
-    # The folder dialog starts at the default folder C:\Condor3\Landscapes\;
-    # its caption is Wine's own.
+    # The folder dialog opens at the default folder C:\Condor3\Landscapes\
+    # with the program's title as its caption.
     dlg_file_wine "TARVEL : Select V2 flight plan" 'C:\Plans\Task1.fpl' &&
-      dlg_folder_wine "Browse for Folder" Provence3 &&
+      dlg_folder_wine "Select Condor 3 destination landscape" Provence3 &&
       dlg_file_wine "TARVEL : Select V3 flightplan" 'C:\Chosen\Chosen.fpl'
   fi
   check "$flavour: every dialog came and was answered" [ $? -eq 0 ]
