@@ -16,6 +16,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# The math constants (M_PI and the like) that glibc declares in <cmath>:
+# MinGW's headers hide them in strict C++ mode unless asked for.
+set(CMAKE_CXX_FLAGS_INIT "-D_USE_MATH_DEFINES")
+
 # Every executable static: the C and C++ runtimes and winpthread included.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 

@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/dialog_backend.h"
@@ -75,8 +76,28 @@ std::optional<std::vector<char>> file_dialog(Dialog dialog, const std::string& t
   return buf;
 }
 
+// What the folder browser is told when its window is ready.
+struct BrowseStart {
+  std::string caption;
+  std::string folder;  // empty: the browser's own start
+};
+
+// The browser's caption becomes the program's title, so the window says what
+// is being chosen. The default folder is opened out first (BFFM_SETEXPANDED
+// takes only a wide path), then selected: selecting alone leaves the tree at
+// the drive when the folders on the way have not been listed yet, as on the
+// first browse of a fresh Wine prefix.
 int CALLBACK browse_start(HWND hwnd, UINT msg, LPARAM, LPARAM data) {
-  if (msg == BFFM_INITIALIZED && data != 0) SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, data);
+  if (msg != BFFM_INITIALIZED || data == 0) return 0;
+  const auto* start = reinterpret_cast<const BrowseStart*>(data);
+  if (!start->caption.empty()) SetWindowTextA(hwnd, start->caption.c_str());
+  if (start->folder.empty()) return 0;
+  std::vector<wchar_t> wide(start->folder.size() + 1, L'\0');
+  if (MultiByteToWideChar(CP_ACP, 0, start->folder.c_str(), -1, wide.data(),
+                          static_cast<int>(wide.size())) > 0) {
+    SendMessageW(hwnd, BFFM_SETEXPANDED, TRUE, reinterpret_cast<LPARAM>(wide.data()));
+  }
+  SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->folder.c_str()));
   return 0;
 }
 
@@ -117,8 +138,9 @@ class Win32Dialogs final : public DialogBackend {
     bi.hwndOwner = GetConsoleWindow();
     bi.lpszTitle = title.c_str();
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    const BrowseStart start{title, default_path};
     bi.lpfn = browse_start;
-    bi.lParam = default_path.empty() ? 0 : reinterpret_cast<LPARAM>(default_path.c_str());
+    bi.lParam = reinterpret_cast<LPARAM>(&start);
     std::optional<std::string> chosen;
     if (PIDLIST_ABSOLUTE pidl = SHBrowseForFolderA(&bi)) {
       char path[MAX_PATH] = {};

@@ -82,6 +82,12 @@ selftest_wine() {
   wine_server_stop
 }
 
+# infile_is OUTPUT PATTERN: the program converted a plan whose path ends as
+# PATTERN (a regular expression) says.
+infile_is() {
+  tr -d '\r' <"$1" | grep -q "^ INFILE :  .*$2\$"
+}
+
 # --- The no-argument flow of TARVEL ---------------------------------------------
 
 flow() {
@@ -114,21 +120,25 @@ flow() {
   (cd "$dir" && exec "${prog[@]}") >"$dir.stdout" 2>"$dir.stderr" </dev/null &
   local pid=$!
 
+  # The open dialog starts in the Condor 2 user folder's FlightPlans folder,
+  # so the bare name chooses the plan there.
   if [ "$flavour" = native ]; then
-    dlg_file_zenity "TARVEL : Select V2 flight plan" "$E2E_DRIVE_C/Plans/Task1.fpl" &&
+    dlg_file_zenity "TARVEL : Select V2 flight plan" Task1.fpl &&
       dlg_folder_zenity "Select Condor 3 destination landscape" \
         "$E2E_DRIVE_C/Condor3/Landscapes/Provence3" &&
       dlg_file_zenity "TARVEL : Select V3 flightplan" "$chosen_dir/Chosen.fpl"
   else
-    # The folder dialog starts at the default folder C:\Condor3\Landscapes\;
-    # its caption is Wine's own.
-    dlg_file_wine "TARVEL : Select V2 flight plan" 'C:\Plans\Task1.fpl' &&
-      dlg_folder_wine "Browse for Folder" Provence3 &&
+    # The folder dialog opens at the default folder C:\Condor3\Landscapes\
+    # with the program's title as its caption.
+    dlg_file_wine "TARVEL : Select V2 flight plan" Task1.fpl &&
+      dlg_folder_wine "Select Condor 3 destination landscape" Provence3 &&
       dlg_file_wine "TARVEL : Select V3 flightplan" 'C:\Chosen\Chosen.fpl'
   fi
   check "$flavour: every dialog came and was answered" [ $? -eq 0 ]
   wait_program "$pid"
   check "$flavour: exit status 0" [ "$WAITED_STATUS" = 0 ]
+  check "$flavour: the plan is the one in the Condor 2 FlightPlans folder" \
+    infile_is "$dir.stdout" '\\Docs\\Condor\\FlightPlans\\Task1\.fpl'
   check "$flavour: the plan is written where the save dialog said" [ -s "$chosen_dir/Chosen.fpl" ]
   check "$flavour: the same plan as the headless conversion" cmp -s "$reference" "$chosen_dir/Chosen.fpl"
   [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"

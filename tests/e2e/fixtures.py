@@ -8,10 +8,13 @@ Everything is made here, nothing is copied from a real installation:
   C:\\Condor2\\   Condor.exe, Logs\\Logfile.txt (version 2300),
                 Landscapes\\Provence\\Provence.trn and .air
   C:\\Condor3\\   Condor.exe, Logs\\Logfile.txt (version 3014),
-                Landscapes\\Provence3\\Provence3.trn and .air (5 airspaces)
+                Landscapes\\Provence3\\Provence3.trn and .air (5 airspaces),
+                Landscapes\\Short3\\Short3.trn, a terrain file too short to
+                hold a header
   C:\\Docs\\      the user's Documents folder: Condor\\FlightPlans\\ holds the
                 Condor 2 plans, Condor3\\FlightPlans\\ receives the output
-  C:\\Plans\\     the same plans outside the Condor folders, and a defaults file
+  C:\\Plans\\     the same plans outside the Condor folders, a defaults file,
+                and Été\\Tâche.fpl, a path outside ASCII
 
 The registry values that point at these folders are set by the caller
 (tests/e2e/lib.sh), since only Wine's own reg command may write them.
@@ -72,7 +75,8 @@ def plan_v2(description):
             "[Plane]", "Class=Standard", "Name=Discus", "Skin=Default", "Water=0", "",
             "[GameOptions]", "TaskDate=45000", "StartTime=13", "MaxStartGroundSpeed=120",
             "AAT=0", "", "[Description]", f"Text={description}", ""]
-    return "\r\n".join(out).encode("ascii")
+    # Plans hold the Windows code page.
+    return "\r\n".join(out).encode("cp1252")
 
 
 # A Condor 3 defaults file: only the keys it names change a converted plan.
@@ -95,11 +99,16 @@ def main():
         name, trn, airspaces = LANDSCAPES[folder]
         write(inst / "Landscapes" / name / f"{name}.trn", trn)
         write(inst / "Landscapes" / name / f"{name}.air", air_file(airspaces))
+    short = drive_c / "Condor3" / "Landscapes" / "Short3"
+    write(short / "Short3.trn", trn_header(1280, 1280, 90.0, 710000.0, 4910000.0, 31, "N")[:20])
+    write(short / "Short3.air", air_file(1))
     docs = drive_c / "Docs"
     for plan in ("Task1", "Task2"):
         data = plan_v2(f"End-to-end plan {plan}")
         write(docs / "Condor" / "FlightPlans" / f"{plan}.fpl", data)
         write(drive_c / "Plans" / f"{plan}.fpl", data)
+    # A folder and a plan named with letters outside ASCII (UTF-8 on disk).
+    write(drive_c / "Plans" / "\u00c9t\u00e9" / "T\u00e2che.fpl", plan_v2("End-to-end plan T\u00e2che"))
     (docs / "Condor3" / "FlightPlans").mkdir(parents=True, exist_ok=True)
     write(drive_c / "Plans" / "Defaults.fpl", DEFAULTS)
 

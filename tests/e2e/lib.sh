@@ -28,6 +28,7 @@ e2e_setup() {
   E2E_EXE=$3
   wine_env "$E2E_WORK/prefix"
   E2E_DRIVE_C=$WINEPREFIX/drive_c
+  E2E_OUTPUTS=$E2E_WORK/outputs
   wine_prefix_create || return 1
   python3 "$E2E_LIB_DIR/fixtures.py" "$E2E_DRIVE_C" || return 1
   wine_server_start
@@ -67,6 +68,7 @@ reg_sync() {
 # run_tarvel FLAVOUR NAME ARGS...: runs the program (FLAVOUR wine or native)
 # in a fresh program folder and sets
 #   RUN_DIR    the program folder (Linux path), also the working folder
+#   RUN_FLAVOUR the flavour
 #   RUN_OUT    standard output with the CR of each line removed
 #   RUN_ERR    error output
 #   RUN_STATUS the exit status (124 when the run was stopped by the timeout)
@@ -87,8 +89,12 @@ run_tarvel() {
   if [ -n "$RUN_SETUP" ]; then "$RUN_SETUP" "$RUN_DIR"; fi
   local launcher=()
   [ "$flavour" = wine ] && launcher=(wine)
+  RUN_FLAVOUR=$flavour
   RUN_STATUS=0
-  (cd "$RUN_DIR" && env "${RUN_ENV[@]}" timeout "$E2E_RUN_TIMEOUT" "${launcher[@]}" "$prog" "$@") \
+  # A UTF-8 locale unless RUN_ENV says otherwise: Wine reads the arguments
+  # and the Linux file names in the locale's character set.
+  (cd "$RUN_DIR" && env LANG=C.UTF-8 LC_ALL= LC_MESSAGES= "${RUN_ENV[@]}" \
+    timeout "$E2E_RUN_TIMEOUT" "${launcher[@]}" "$prog" "$@") \
     >"$RUN_OUT.raw" 2>"$RUN_ERR" </dev/null || RUN_STATUS=$?
   sed 's/\r$//' "$RUN_OUT.raw" >"$RUN_OUT"
   [ "$RUN_STATUS" -ne 124 ] || fail "$flavour run stopped after ${E2E_RUN_TIMEOUT}s: $*"
@@ -104,6 +110,39 @@ expect_log_has() {  # bytes, as expect_file_has
   local log
   log=$(run_log)
   if [ -z "$log" ]; then fail "no log file in $RUN_DIR"; else expect_file_has "$log" "$1"; fi
+}
+
+# log_text FLAVOUR TEXT: TEXT (Windows-1252 bytes, as the program holds its
+# French texts) as the FLAVOUR's log file spells it: unchanged on Windows,
+# UTF-8 on Linux.
+log_text() {
+  if [ "$1" = native ]; then printf '%s' "$2" | iconv -f CP1252 -t UTF-8; else printf '%s' "$2"; fi
+}
+
+# keep_output FLAVOUR NAME FILE: moves an output plan out of the prefix, to
+# $E2E_OUTPUTS/NAME-FLAVOUR/, so that later runs and checks do not see it;
+# prints the new path.
+keep_output() {
+  local dir=$E2E_OUTPUTS/$2-$1
+  mkdir -p "$dir" && mv "$3" "$dir/" && echo "$dir/$(basename "$3")"
+}
+
+# run_output_normalized: the standard output of the last run in UTF-8 (the
+# Windows build writes its code page, Windows-1252), with the program folder
+# and the log file's time stamp replaced by fixed words, so that the runs of
+# both builds can be compared line by line.
+run_output_normalized() {
+  local out folder
+  if [ "$RUN_FLAVOUR" != wine ] || ! out=$(iconv -f CP1252 -t UTF-8 "$RUN_OUT" 2>/dev/null); then
+    out=$(cat "$RUN_OUT")
+  fi
+  # The folder as each build spells it: C:\run\NAME under Wine, the Linux
+  # path with backslashes for the Linux build.
+  folder="C:\\run\\$(basename "$RUN_DIR")"
+  out=${out//"$folder"/<program>}
+  folder=${RUN_DIR//\//\\}
+  out=${out//"$folder"/<program>}
+  printf '%s\n' "$out" | sed 's/TARVEL_[0-9_-]*\.log/TARVEL_<time>.log/g'
 }
 
 # --- The French locale ------------------------------------------------------

@@ -54,7 +54,12 @@ class UtmTest : public ::testing::Test {
   }
   void write(const std::string& rel, const std::string& bytes) { dir_.write(rel, bytes); }
   std::filesystem::path file(const std::string& rel) const { return dir_.path() / rel; }
-  std::string log_text() const { return test::read_file(dir_.path() / "Logfile.txt"); }
+  // The log's lines without the CR of Windows line ends.
+  std::string log_text() const {
+    std::string text = test::read_file(dir_.path() / "Logfile.txt");
+    std::erase(text, '\r');
+    return text;
+  }
   const std::string& console() const { return console_.text(); }
 
   void init_ok(const std::string& path) {

@@ -80,7 +80,8 @@ TEST_F(LogMessage, CreateNamesTheFileAfterTheProgramAndTheTime) {
     test::ConsoleCapture console;
     log_message_f("CREATE");
     EXPECT_EQ(log_file_name(), c.file);
-    EXPECT_EQ(test::read_file(dir_.path() / c.file), "2024-01-02 03:04:05\n\n");
+    EXPECT_EQ(lines_of(test::read_file(dir_.path() / c.file)),
+              (std::vector<std::string>{"2024-01-02 03:04:05", ""}));
     EXPECT_EQ(console.text(), std::string(" >>> CREATE\n CREATE ") + c.file + "           0\n");
   }
 }
