@@ -2,4 +2,6 @@
 #include "driver/tarvel.h"
 #include "platform/process.h"
 
-int main(int argc, char** argv) { return tarvel::tarvel_main(tarvel::platform_command_line(argc, argv)); }
+int main(int argc, char** argv) {
+  return tarvel::tarvel_main(tarvel::platform_command_line(argc, argv));
+}

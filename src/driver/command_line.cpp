@@ -24,7 +24,9 @@ const std::array<FixedText<128>, hlpstr_lines>& usage_lines() {
 
 }  // namespace
 
-const FixedText<128>& hlpstr(int line) { return usage_lines().at(static_cast<std::size_t>(line - 1)); }
+const FixedText<128>& hlpstr(int line) {
+  return usage_lines().at(static_cast<std::size_t>(line - 1));
+}
 
 OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& rs, int& nb_files) {
   nb_files = 0;

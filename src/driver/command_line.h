@@ -14,7 +14,7 @@ inline constexpr int hlpstr_lines = 6;
 const FixedText<128>& hlpstr(int line);  // line 1..6
 
 enum class OptionsOutcome {
-  go_on,  // convert the plans
+  go_on,       // convert the plans
   help_shown,  // "-help": the usage was printed; end the run
   bad_option,  // an unrecognized option was reported; end the run
 };

@@ -37,7 +37,8 @@ std::string trimmed(std::string_view s) { return std::string(trim_right(s)); }
 // Copies a dialog's answer into a field; an answer that does not fit ends the
 // run rather than going on with a cut path.
 template <std::size_t N>
-void take_dialog_text(const RunSettings& rs, const std::string& answer, int len, FixedText<N>& field) {
+void take_dialog_text(const RunSettings& rs, const std::string& answer, int len,
+                      FixedText<N>& field) {
   if (len > static_cast<int>(N)) fatal_path_too_long(rs, answer);
   strcpy_c2f(answer.c_str(), field, len);
   remove_trail_0(field);
@@ -114,7 +115,9 @@ void reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnf
     if (utm_init(terrain->view(), rxm, rym) != 1) {
       const std::string name = trimmed(terrain->view());
       driver_fatal(rs, s_error,
-                   name + "/Impossible d'initialiser la conversion de coordonn\xe9" "es",
+                   name +
+                       "/Impossible d'initialiser la conversion de coordonn\xe9"
+                       "es",
                    name + "/Unable to initialize coordinate conversion");
     }
     const bool to_latlon = terrain == &trnfile;
@@ -160,7 +163,7 @@ bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
   const std::string target = trimmed(outfile.view());
   const std::string temp = target + ".tarvel-tmp";
   FilePlanOutput out;
-  int ios = target.empty() ? 2 : 0;  // ENOENT for a cancelled save dialog
+  int ios = target.empty() ? 2 : 0;                     // ENOENT for a cancelled save dialog
   if (ios == 0 && is_read_only_file(target)) ios = 13;  // EACCES: never replace a read-only plan
   if (ios == 0) ios = out.open(temp);
   FreeLine() << ios;
@@ -173,12 +176,16 @@ bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
   int iost = 0;
   write_fpl_v3(flight_plan(), out, iost, rs.qigc, new_landscape.view());
   const int close_status = out.close();
-  if (iost == 0 && close_status == 0) iost = rename_file(temp, target);
-  else if (iost == 0) iost = close_status;
+  if (iost == 0 && close_status == 0)
+    iost = rename_file(temp, target);
+  else if (iost == 0)
+    iost = close_status;
   remove_stop_cleanup(cleanup);
   if (iost != 0) {
     remove_file(temp);
-    warn_not_converted(infile, outfile, " non converti/\xc9" "criture impossible : ",
+    warn_not_converted(infile, outfile,
+                       " non converti/\xc9"
+                       "criture impossible : ",
                        " not converted/Cannot be written: ");
     return false;
   }
@@ -202,7 +209,8 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   if (rs.qask) {
     std::string answer;
     int len = 0;
-    const int chosen = GetFileName(answer, "TARVEL : Select defaults file", "", "*.fpl", "", 0, len);
+    const int chosen =
+        GetFileName(answer, "TARVEL : Select defaults file", "", "*.fpl", "", 0, len);
     FreeLine() << chosen << len;
     rs.deffile.clear();
     if (chosen == 1) take_dialog_text(rs, answer, len, rs.deffile);
@@ -237,7 +245,8 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   extract_path_name(infile, folder, fnam);
   fnam = output_file_name(fnam.view());
 
-  const std::string auto_path = trimmed(ip.rootpath3.view()) + "FlightPlans\\" + trimmed(fnam.view());
+  const std::string auto_path =
+      trimmed(ip.rootpath3.view()) + "FlightPlans\\" + trimmed(fnam.view());
   FixedText<256> outfile;
   if (rs.qauto_out_names) {
     // Without a Condor 3 user folder the name would be relative to the

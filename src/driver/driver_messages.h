@@ -21,8 +21,11 @@ namespace tarvel {
 
 // Windows-1252 texts of the driver.
 inline constexpr std::string_view kFrCondor3NotFound =
-    "*** Installation de Condor 3 non trouv\xe9" "e ***";
+    "*** Installation de Condor 3 non trouv\xe9"
+    "e ***";
 inline constexpr std::string_view kFrNoFolder = "*** Pas dossier s\xe9lectionn\xe9 ***";
-inline constexpr std::string_view kFrNoLandscape = "*** Pas de sc\xe8ne s\xe9lectionn\xe9" "e ***";
+inline constexpr std::string_view kFrNoLandscape =
+    "*** Pas de sc\xe8ne s\xe9lectionn\xe9"
+    "e ***";
 
 }  // namespace tarvel

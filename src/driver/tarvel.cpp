@@ -126,7 +126,8 @@ int tarvel_main(std::vector<std::string> args) {
 
   if (nb_files > 0) {
     FixedText<256> infile;
-    for (int k = 1; plan_argument(argv, k, infile); ++k) convert_one(std::string(infile.view()), rs);
+    for (int k = 1; plan_argument(argv, k, infile); ++k)
+      convert_one(std::string(infile.view()), rs);
   } else {
     std::string file_list = choose_plans(rs);
     std::size_t from = 0;

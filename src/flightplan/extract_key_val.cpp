@@ -68,7 +68,7 @@ void extract_list_buf(char* val, std::size_t val_w, char* buff, std::size_t buff
     std::fill(val, val + val_w, ' ');
     return;
   }
-  std::size_t item_end = p;   // one past the last byte of the item
+  std::size_t item_end = p;       // one past the last byte of the item
   std::size_t rest_from = p + 1;  // first byte of what val keeps
   const std::size_t q1 = v.find('"');
   if (q1 != std::string::npos && q1 < p) {

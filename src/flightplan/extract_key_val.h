@@ -23,8 +23,8 @@ void extract_key_val(std::string_view line, FixedText<K>& key, FixedText<V>& val
 
 // Takes the first item of the list in val (separated by the first character
 // of `sep`; double quotes protect separators) into buff, left-justified and
-// then cut to buff's width; val keeps the rest. buff comes back blank at the end of the list and for an
-// empty item.
+// then cut to buff's width; val keeps the rest. buff comes back blank at the end of the list and
+// for an empty item.
 template <std::size_t V, std::size_t B>
 void extract_list(FixedText<V>& val, FixedText<B>& buff, std::string_view sep) {
   extract_list_buf(val.data(), V, buff.data(), B, sep.empty() ? ' ' : sep.front());

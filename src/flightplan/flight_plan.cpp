@@ -43,17 +43,16 @@ void init_read_fpl(FlightPlan& fp) {
   fp.fpldesc.fill(FixedText<256>());
 
   rd_fpl_wz1& wz1 = fp;
-  for (auto* a : {&wz1.movedir, &wz1.movespeed, &wz1.borderwidth, &wz1.winddir, &wz1.windspeed,
-                  &wz1.windupperspeed, &wz1.thermalstemp, &wz1.thermalsdew,
-                  &wz1.thermalsinversionheight}) {
+  for (auto* a :
+       {&wz1.movedir, &wz1.movespeed, &wz1.borderwidth, &wz1.winddir, &wz1.windspeed,
+        &wz1.windupperspeed, &wz1.thermalstemp, &wz1.thermalsdew, &wz1.thermalsinversionheight}) {
     a->fill(0);
   }
   rd_fpl_wz2& wz2 = fp;
   for (auto* a : {&wz2.pointcount, &wz2.winddirvariation, &wz2.windspeedvariation,
                   &wz2.windturbulence, &wz2.thermalstempvariation, &wz2.thermalsstrength,
-                  &wz2.thermalsstrengthvariation, &wz2.thermalswidth,
-                  &wz2.thermalswidthvariation, &wz2.thermalsactivity,
-                  &wz2.thermalsactivityvariation, &wz2.thermalsturbulence,
+                  &wz2.thermalsstrengthvariation, &wz2.thermalswidth, &wz2.thermalswidthvariation,
+                  &wz2.thermalsactivity, &wz2.thermalsactivityvariation, &wz2.thermalsturbulence,
                   &wz2.thermalsflatsactivity, &wz2.thermalsstreeting, &wz2.thermalsbugs,
                   &wz2.wavesstability, &wz2.wavesmoisture, &wz2.highcloudscoverage}) {
     a->fill(0);

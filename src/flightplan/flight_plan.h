@@ -10,15 +10,15 @@
 namespace tarvel {
 
 // Highest indices of the record's arrays.
-inline constexpr int maxtp = 30;  // turnpoints 0..30, entry 0 is the takeoff
-inline constexpr int maxpz = 10;  // penalty zones 0..10
-inline constexpr int maxwz = 16;  // weather zones 0..16
+inline constexpr int maxtp = 30;    // turnpoints 0..30, entry 0 is the takeoff
+inline constexpr int maxpz = 10;    // penalty zones 0..10
+inline constexpr int maxwz = 16;    // weather zones 0..16
 inline constexpr int maxwzpt = 16;  // polygon points 0..16 of a weather zone
 inline constexpr int maxwzm1 = maxwz - 1;
 inline constexpr int maxwzptm1 = maxwzpt - 1;
 inline constexpr int cmaxdisabledairspaceblockscount = 8192;  // airspace flags 0..8192
-inline constexpr int maxpzcorner = 3;  // corners 0..3 of a penalty zone
-inline constexpr int maxfpldesc = 16;  // description lines 1..16
+inline constexpr int maxpzcorner = 3;                         // corners 0..3 of a penalty zone
+inline constexpr int maxfpldesc = 16;                         // description lines 1..16
 
 template <class T>
 using PerTp = Arr1<T, 0, maxtp>;
@@ -27,24 +27,24 @@ using PerWz = Arr1<T, 0, maxwz>;
 
 // Counts and version.
 struct rd_fpl_0 {
-  int fpl_vers = 0;  // 2 for a Condor 2 plan, 3 for a Condor 3 plan
-  int nb_wp = 0;  // turnpoints of the task, takeoff included; 31 at most
-  int nb_pz = 0;  // penalty zones
-  int npzmax = 0;  // highest penalty-zone index met while reading
-  int nwpmax = 0;  // highest turnpoint index met while reading
+  int fpl_vers = 0;     // 2 for a Condor 2 plan, 3 for a Condor 3 plan
+  int nb_wp = 0;        // turnpoints of the task, takeoff included; 31 at most
+  int nb_pz = 0;        // penalty zones
+  int npzmax = 0;       // highest penalty-zone index met while reading
+  int nwpmax = 0;       // highest turnpoint index met while reading
   int nb_as_zones = 0;  // airspace zones of a landscape
-  int nb_fpldesc = 0;  // description lines held in fpldesc
+  int nb_fpldesc = 0;   // description lines held in fpldesc
   int last_dis_as = 0;  // highest airspace index of the disabled list; -1 when none
 };
 
 // Positions and turnpoint attributes.
 struct rd_fpl_1 {
-  Arr3<float, 1, 2, 0, maxwzpt, 0, maxwz> wzp;  // (axis 1=X 2=Y, point, zone)
+  Arr3<float, 1, 2, 0, maxwzpt, 0, maxwz> wzp;      // (axis 1=X 2=Y, point, zone)
   Arr3<float, 1, 2, 0, maxpzcorner, 0, maxpz> pzp;  // (axis, corner, zone)
-  Arr2<float, 1, 3, 0, maxpz> pza;  // (1 base, 2 top, 3 penalty time factor; zone)
-  PerTp<float> tpx, tpy, tpz;  // grid X, Y (m) and elevation
-  PerTp<float> tplat, tplon;  // degrees, filled by the conversion
-  PerTp<float> tpazi;  // sector azimuth, whole degrees
+  Arr2<float, 1, 3, 0, maxpz> pza;                  // (1 base, 2 top, 3 penalty time factor; zone)
+  PerTp<float> tpx, tpy, tpz;                       // grid X, Y (m) and elevation
+  PerTp<float> tplat, tplon;                        // degrees, filled by the conversion
+  PerTp<float> tpazi;                               // sector azimuth, whole degrees
   PerTp<float> tphei;
   PerTp<float> tpalt;  // whole number
   PerTp<float> tpwid;  // whole number

@@ -21,8 +21,8 @@ Token value_token(std::string_view text, std::string_view& out) {
   if (i == text.size()) return Token::end;
   if (text[i] == ',' || text[i] == '/') return Token::null_value;
   std::size_t j = i;
-  while (j < text.size() && text[j] != ' ' && text[j] != '\t' && text[j] != ',' &&
-         text[j] != ';' && text[j] != '/') {
+  while (j < text.size() && text[j] != ' ' && text[j] != '\t' && text[j] != ',' && text[j] != ';' &&
+         text[j] != '/') {
     ++j;
   }
   std::string_view tok = text.substr(i, j - i);

@@ -14,7 +14,7 @@
 namespace tarvel {
 
 inline constexpr int read_ok = 0;
-inline constexpr int read_end = -1;  // blank or empty text
+inline constexpr int read_end = -1;   // blank or empty text
 inline constexpr int read_error = 1;  // not a number of the wanted kind, or out of range
 
 int read_value(std::string_view text, int& dest);

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 namespace tarvel {
 

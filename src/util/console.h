@@ -49,8 +49,7 @@ class FreeLine {
   FreeLine& operator<<(float v);
   FreeLine& operator<<(double v);
   template <std::integral T>
-    requires(!std::same_as<T, bool> && !std::same_as<T, char>)
-  FreeLine& operator<<(T v) {
+  requires(!std::same_as<T, bool> && !std::same_as<T, char>) FreeLine& operator<<(T v) {
     return integer(static_cast<long long>(v));
   }
 

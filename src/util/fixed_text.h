@@ -40,7 +40,9 @@ inline std::string_view trim_left(std::string_view s) {
 }
 
 // Equality of two texts as blank-padded values: trailing blanks do not count.
-inline bool text_equal(std::string_view a, std::string_view b) { return trim_right(a) == trim_right(b); }
+inline bool text_equal(std::string_view a, std::string_view b) {
+  return trim_right(a) == trim_right(b);
+}
 
 template <std::size_t N>
 class FixedText {
@@ -50,7 +52,7 @@ class FixedText {
   static constexpr std::size_t width = N;
 
   FixedText() { buf_.fill(' '); }
-  FixedText(std::string_view s) { assign(s); }  // NOLINT(google-explicit-constructor)
+  FixedText(std::string_view s) { assign(s); }               // NOLINT(google-explicit-constructor)
   FixedText(const char* s) { assign(std::string_view(s)); }  // NOLINT
   template <std::size_t M>
   FixedText(const FixedText<M>& other) {  // NOLINT
@@ -112,9 +114,13 @@ class FixedText {
   // The trimmed text followed by a NUL, for the operating system and dialogs.
   std::string c_text() const { return str(); }
 
-  bool starts_with(std::string_view prefix) const { return view().substr(0, prefix.size()) == prefix; }
+  bool starts_with(std::string_view prefix) const {
+    return view().substr(0, prefix.size()) == prefix;
+  }
   // 0-based position of the first occurrence of `sub`, or npos.
-  std::size_t find(std::string_view sub, std::size_t from = 0) const { return view().find(sub, from); }
+  std::size_t find(std::string_view sub, std::size_t from = 0) const {
+    return view().find(sub, from);
+  }
 
   char& operator[](std::size_t i) { return buf_[i]; }
   char operator[](std::size_t i) const { return buf_[i]; }

@@ -69,8 +69,8 @@ TEST(CommandLine, OptionsSetTheSettingsAndLaterOnesWin) {
   from_ini.deffile = "C:\\ini\\defaults.fpl";
   from_ini.qask = true;
 
-  const Outcome o = run({"a.fpl", "-l:First", "b.fpl", "-auto", "-l:Second", "-d:D:\\my defaults.fpl"},
-                        from_ini);
+  const Outcome o =
+      run({"a.fpl", "-l:First", "b.fpl", "-auto", "-l:Second", "-d:D:\\my defaults.fpl"}, from_ini);
   EXPECT_EQ(o.outcome, OptionsOutcome::go_on);
   EXPECT_EQ(o.nb_files, 2);
   EXPECT_TRUE(o.rs.landname == "Second");
@@ -105,8 +105,8 @@ TEST(CommandLine, WidthsOfArgumentsAndFields) {
 }
 
 TEST(CommandLine, PlanArgumentsInOrder) {
-  const std::vector<std::string> args = {"TARVEL", "-auto", "one.fpl", "-l:X", "two.fpl",
-                                         std::string(300, 'p')};
+  const std::vector<std::string> args = {"TARVEL", "-auto",   "one.fpl",
+                                         "-l:X",   "two.fpl", std::string(300, 'p')};
   FixedText<256> infile;
   ASSERT_TRUE(plan_argument(args, 1, infile));
   EXPECT_TRUE(infile == "one.fpl");

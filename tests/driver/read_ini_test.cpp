@@ -37,11 +37,10 @@ TEST(ReadIni, KeysSetTheirFields) {
   const std::string long_land = "Landscape=" + std::string(70, 'L') + "\n";
   const std::string land64(64, 'L');
   const Case cases[] = {
-      {"comments and blank lines change nothing",
-       "# Landscape=Nope\n\n   \n#Defaults=x\n", "OldLand", "C:\\old\\defaults.fpl", false,
-       "C:\\OldC2"},
-      {"blanks around the equals sign", "Landscape = Valley \n", "Valley",
-       "C:\\old\\defaults.fpl", false, "C:\\OldC2"},
+      {"comments and blank lines change nothing", "# Landscape=Nope\n\n   \n#Defaults=x\n",
+       "OldLand", "C:\\old\\defaults.fpl", false, "C:\\OldC2"},
+      {"blanks around the equals sign", "Landscape = Valley \n", "Valley", "C:\\old\\defaults.fpl",
+       false, "C:\\OldC2"},
       {"colon as separator", "Landscape:Hills\r\n", "Hills", "C:\\old\\defaults.fpl", false,
        "C:\\OldC2"},
       {"a # after blanks is no comment", "  #x=1\n Landscape=Lake\n", "Lake",
@@ -50,8 +49,8 @@ TEST(ReadIni, KeysSetTheirFields) {
        "C:\\old\\defaults.fpl", true, "C:\\OldC2"},
       {"true does not", "Default_output_files=true\n", "OldLand", "C:\\old\\defaults.fpl", false,
        "C:\\OldC2"},
-      {"one final backslash removed", "Condor2_Landscapes_Path=D:\\C2\\Landscapes\\\n",
-       "OldLand", "C:\\old\\defaults.fpl", false, "D:\\C2\\Landscapes"},
+      {"one final backslash removed", "Condor2_Landscapes_Path=D:\\C2\\Landscapes\\\n", "OldLand",
+       "C:\\old\\defaults.fpl", false, "D:\\C2\\Landscapes"},
       {"of two, one is kept", "Condor2_Landscapes_Path=D:\\C2\\\\\n", "OldLand",
        "C:\\old\\defaults.fpl", false, "D:\\C2\\"},
       {"ASK kept as it stands", "Defaults=ASK\n", "OldLand", "ASK", false, "C:\\OldC2"},
@@ -62,10 +61,10 @@ TEST(ReadIni, KeysSetTheirFields) {
        false, "C:\\OldC2"},
       {"last line wins", "Landscape=A\n[Section]\nLandscape=B\n", "B", "C:\\old\\defaults.fpl",
        false, "C:\\OldC2"},
-      {"landscape cut to 64", long_land.c_str(), land64.c_str(),
-       "C:\\old\\defaults.fpl", false, "C:\\OldC2"},
-      {"lone CR line ends", "Landscape=CR\rDefault_output_files=1\r", "CR",
-       "C:\\old\\defaults.fpl", true, "C:\\OldC2"},
+      {"landscape cut to 64", long_land.c_str(), land64.c_str(), "C:\\old\\defaults.fpl", false,
+       "C:\\OldC2"},
+      {"lone CR line ends", "Landscape=CR\rDefault_output_files=1\r", "CR", "C:\\old\\defaults.fpl",
+       true, "C:\\OldC2"},
   };
   for (const auto& c : cases) {
     const Settings s = read(c.text);

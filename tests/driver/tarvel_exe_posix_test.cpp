@@ -13,9 +13,10 @@ TEST(TarvelProgram, HelpAndBadOptionsEndWithStatusZero) {
   // The start-up needs a Condor 3 installation before it reads the options:
   // the bundled sample prefix has one.
   test::TempDir dir;
-  std::filesystem::copy(std::filesystem::path(TARVEL_SOURCE_DIR) / "examples" / "sample" / "prefix",
-                        dir.path() / "prefix", std::filesystem::copy_options::recursive |
-                                                    std::filesystem::copy_options::copy_symlinks);
+  std::filesystem::copy(
+      std::filesystem::path(TARVEL_SOURCE_DIR) / "examples" / "sample" / "prefix",
+      dir.path() / "prefix",
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::copy_symlinks);
   test::ProgramOptions in_dir;
   in_dir.cwd = dir.path();
   in_dir.env["WINEPREFIX"] = (dir.path() / "prefix").string();

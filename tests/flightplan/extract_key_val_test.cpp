@@ -119,9 +119,9 @@ TEST(IsTrue, FirstCharacterOneOrY) {
     const char* value;
     bool expected;
   };
-  const Case cases[] = {{"1", true},     {"Y", true},  {"y", true},     {"yes", true},
-                        {"Yes", true},   {"T", false}, {"True", false}, {"true", false},
-                        {"0", false},    {"N", false}, {"", false},     {" 1", false}};
+  const Case cases[] = {{"1", true},   {"Y", true},  {"y", true},     {"yes", true},
+                        {"Yes", true}, {"T", false}, {"True", false}, {"true", false},
+                        {"0", false},  {"N", false}, {"", false},     {" 1", false}};
   for (const auto& c : cases) EXPECT_EQ(is_true(c.value), c.expected) << "[" << c.value << "]";
   EXPECT_EQ(log2int(true), 1);
   EXPECT_EQ(log2int(false), 0);

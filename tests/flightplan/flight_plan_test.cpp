@@ -21,7 +21,8 @@ std::unique_ptr<FlightPlan> dirty_plan() {
                   &fp->tpalt, &fp->tpwid, &fp->tpdist}) {
     a->fill(7);
   }
-  for (auto* a : {&fp->tpsecdir, &fp->tpair, &fp->tpsec, &fp->tprad, &fp->tpang, &fp->tpid}) a->fill(7);
+  for (auto* a : {&fp->tpsecdir, &fp->tpair, &fp->tpsec, &fp->tprad, &fp->tpang, &fp->tpid})
+    a->fill(7);
   fp->tpnam.fill("x");
   fp->wznam.fill("x");
   fp->fpldesc.fill("x");

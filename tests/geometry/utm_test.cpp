@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <filesystem>
 #include <limits>
+#include <numbers>
 #include <string>
 
 #include "geometry/geometry_fixtures.h"
@@ -171,8 +171,9 @@ TEST_F(UtmTest, RoundTripOverWholeLandscapes) {
         // What the rounding of latitude and longitude to 32 bits may move a
         // point on the ground (about 111.7 km a degree at most, scale factor
         // below 1.001 in a landscape), plus the 32-bit spacing of X and Y.
-        const double ground = 1.001 * 111700.0 *
-                              std::hypot(half_ulp(lat), half_ulp(lon) * std::cos(lat * std::numbers::pi / 180));
+        const double ground =
+            1.001 * 111700.0 *
+            std::hypot(half_ulp(lat), half_ulp(lon) * std::cos(lat * std::numbers::pi / 180));
         const double bound = ground + half_ulp(x2) + half_ulp(y2) + 1e-3;
         const double err = std::hypot(x2 - x, y2 - y);
         ASSERT_LE(err, bound) << "at " << x << ", " << y;

@@ -1,8 +1,7 @@
-#include "platform/files.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "platform/files.h"
 #include "support/scoped_env.h"
 #include "support/test_support.h"
 

@@ -204,7 +204,9 @@ fs::path ProgramFixture::plan(const std::string& name, std::string_view text) co
   return write(c2_plans() / name, text);
 }
 
-void ProgramFixture::settings(std::string_view text) const { write(program_dir() / "TARVEL.ini", text); }
+void ProgramFixture::settings(std::string_view text) const {
+  write(program_dir() / "TARVEL.ini", text);
+}
 
 std::string ProgramFixture::win(const fs::path& p) const {
   std::string s = p.string();

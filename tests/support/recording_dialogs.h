@@ -13,11 +13,11 @@ namespace tarvel::test {
 struct DialogCall {
   std::string kind;  // "message", "open", "save", "folder"
   std::string title;
-  std::string text;  // message text, or default path
-  std::string buttons;  // message boxes
-  std::string icon;  // message boxes
+  std::string text;                   // message text, or default path
+  std::string buttons;                // message boxes
+  std::string icon;                   // message boxes
   std::vector<std::string> patterns;  // file dialogs
-  bool multi = false;  // open dialog
+  bool multi = false;                 // open dialog
 };
 
 class RecordingDialogs final : public DialogBackend {
@@ -38,7 +38,8 @@ class RecordingDialogs final : public DialogBackend {
   int message_box(const std::string& title, const std::string& message, const std::string& buttons,
                   const std::string& icon, int default_button) override;
   std::optional<std::string> open_file(const std::string& title, const std::string& default_path,
-                                       const std::vector<std::string>& patterns, bool multi) override;
+                                       const std::vector<std::string>& patterns,
+                                       bool multi) override;
   std::optional<std::string> save_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>& patterns) override;
   std::optional<std::string> select_folder(const std::string& title,

@@ -10,16 +10,16 @@ namespace tarvel::test {
 
 struct ProgramRun {
   int exit_status = -1;  // the process's exit status; -1 when it did not exit normally
-  int signal = 0;  // the signal that ended it, if any
+  int signal = 0;        // the signal that ended it, if any
   bool timed_out = false;
   std::string out;  // standard output
   std::string err;  // standard error
 };
 
 struct ProgramOptions {
-  std::filesystem::path cwd;  // working folder (empty: the test's own)
+  std::filesystem::path cwd;               // working folder (empty: the test's own)
   std::map<std::string, std::string> env;  // set (an empty value unsets)
-  std::string stdin_text;  // what standard input holds
+  std::string stdin_text;                  // what standard input holds
   int timeout_seconds = 60;
 };
 

@@ -37,7 +37,8 @@ ProgramRun run_program(const std::filesystem::path& program, const std::vector<s
     std::vector<char*> argv;
     const std::string prog = program.string();
     argv.push_back(const_cast<char*>(args.empty() ? prog.c_str() : args[0].c_str()));
-    for (std::size_t i = 1; i < args.size(); ++i) argv.push_back(const_cast<char*>(args[i].c_str()));
+    for (std::size_t i = 1; i < args.size(); ++i)
+      argv.push_back(const_cast<char*>(args[i].c_str()));
     argv.push_back(nullptr);
     execv(prog.c_str(), argv.data());
     _exit(127);
@@ -50,11 +51,13 @@ ProgramRun run_program(const std::filesystem::path& program, const std::vector<s
   // Standard input is written at once (small texts) and closed.
   if (!options.stdin_text.empty()) {
     signal(SIGPIPE, SIG_IGN);
-    [[maybe_unused]] auto n = write(in_pipe[1], options.stdin_text.data(), options.stdin_text.size());
+    [[maybe_unused]] auto n =
+        write(in_pipe[1], options.stdin_text.data(), options.stdin_text.size());
   }
   close(in_pipe[1]);
 
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.timeout_seconds);
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::seconds(options.timeout_seconds);
   pollfd fds[2] = {{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}};
   int open_fds = 2;
   char buf[65536];

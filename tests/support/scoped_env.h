@@ -15,8 +15,8 @@ class ScopedEnv {
  public:
   // value nullptr (or nullopt) removes the variable.
   ScopedEnv(const char* name, const char* value)
-      : ScopedEnv(std::string(name), value != nullptr ? std::optional<std::string>(value)
-                                                      : std::nullopt) {}
+      : ScopedEnv(std::string(name),
+                  value != nullptr ? std::optional<std::string>(value) : std::nullopt) {}
   ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
     if (const char* old = std::getenv(name_.c_str())) old_ = old;
     if (value) {

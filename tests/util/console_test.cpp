@@ -15,9 +15,13 @@ TEST(FreeLine, ItemsFollowTheFreeLayout) {
   };
   const Case cases[] = {
       {"no items", [] { FreeLine(); }, "\n"},
-      {"texts glued", [] { FreeLine() << "INFILE :  " << "a.fpl"; }, " INFILE :  a.fpl\n"},
-      {"integer right-aligned in 11", [] { FreeLine() << "IOS=" << -1; },
-       " IOS=          -1\n"},
+      {"texts glued",
+       [] {
+         FreeLine() << "INFILE :  "
+                    << "a.fpl";
+       },
+       " INFILE :  a.fpl\n"},
+      {"integer right-aligned in 11", [] { FreeLine() << "IOS=" << -1; }, " IOS=          -1\n"},
       {"first item an integer", [] { FreeLine() << 5; }, "           5\n"},
       {"integers of 10, 11 and more characters",
        [] { FreeLine() << -123456789 << 12345678901LL << (-9223372036854775807LL - 1); },

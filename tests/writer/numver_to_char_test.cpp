@@ -10,8 +10,8 @@ TEST(NumverToChar, DottedVersionText) {
     int numver;
     const char* text;
   };
-  const Case cases[] = {{1200, "1.2.0.0"}, {12345, "12.3.4.5"}, {0, "0.0.0.0"}, {3014, "3.0.1.4"},
-                        {99999, "99.9.9.9"}, {100000, "**.0.0.0"}};
+  const Case cases[] = {{1200, "1.2.0.0"}, {12345, "12.3.4.5"}, {0, "0.0.0.0"},
+                        {3014, "3.0.1.4"}, {99999, "99.9.9.9"}, {100000, "**.0.0.0"}};
   for (const auto& c : cases) {
     FixedText<8> cc1("dirty");
     int lc1 = -1;
