@@ -15,9 +15,6 @@ namespace tarvel {
 // byte above 0x7F is read as Windows-1252.
 std::string to_display_text(std::string_view text);
 
-// Windows-1252 to UTF-8, byte by byte, whatever the platform.
-std::string cp1252_to_utf8(std::string_view text);
-
 // UTF-8 sequences kept, every other byte above 0x7F read as Windows-1252.
 std::string mixed_to_utf8(std::string_view text);
 

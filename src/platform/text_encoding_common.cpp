@@ -68,13 +68,6 @@ std::pair<std::uint32_t, std::size_t> utf8_at(std::string_view s, std::size_t i)
   return {cp, n};
 }
 
-std::string cp1252_to_utf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 8);
-  for (char c : text) append_utf8(out, cp1252_code_point(static_cast<unsigned char>(c)));
-  return out;
-}
-
 std::string mixed_to_utf8(std::string_view text) {
   // Most texts (paths, trace lines) are ASCII: the bytes up to the first one
   // above 0x7F are taken in one piece.
