@@ -157,7 +157,8 @@ void warn_not_converted(const FixedText<256>& infile, const FixedText<256>& outf
 
 // Writes the plan to `outfile` through a file beside it that replaces the
 // output only once it is complete, so a failed write never leaves a
-// half-written plan in place of a good one. Returns the writer's status.
+// half-written plan in place of a good one. Returns true when the plan was
+// written; otherwise the plan is skipped with a warning in the log.
 bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
                   const FixedText<256>& new_landscape, const RunSettings& rs) {
   const std::string target = trimmed(outfile.view());
@@ -176,10 +177,8 @@ bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
   int iost = 0;
   write_fpl_v3(flight_plan(), out, iost, rs.qigc, new_landscape.view());
   const int close_status = out.close();
-  if (iost == 0 && close_status == 0)
-    iost = rename_file(temp, target);
-  else if (iost == 0)
-    iost = close_status;
+  if (iost == 0) iost = close_status;
+  if (iost == 0) iost = rename_file(temp, target);
   remove_stop_cleanup(cleanup);
   if (iost != 0) {
     remove_file(temp);
