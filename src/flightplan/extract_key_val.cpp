@@ -54,41 +54,11 @@ void extract_key_val_buf(std::string_view line, char* key, std::size_t key_w, ch
 }
 
 void extract_list_buf(char* val, std::size_t val_w, char* buff, std::size_t buff_w, char sep) {
+  // A copy: val is rewritten from what follows the item.
   const std::string v(val, val_w);
-  if (len_trim(v) == 0) {
-    std::fill(val, val + val_w, ' ');
-    std::fill(buff, buff + buff_w, ' ');
-    return;
-  }
-  const std::size_t p = v.find(sep);
-  if (p == std::string::npos) {
-    // The last item loses its leading blanks like every other item: kept,
-    // they would push its digits past the end of a narrow item field.
-    put_adjustl(v, buff, buff_w);
-    std::fill(val, val + val_w, ' ');
-    return;
-  }
-  std::size_t item_end = p;       // one past the last byte of the item
-  std::size_t rest_from = p + 1;  // first byte of what val keeps
-  const std::size_t q1 = v.find('"');
-  if (q1 != std::string::npos && q1 < p) {
-    const std::size_t q2 = v.find('"', q1 + 1);
-    if (q2 != std::string::npos) {
-      const std::size_t p2 = v.find(sep, q2 + 1);
-      if (p2 != std::string::npos) {
-        item_end = p2;
-        rest_from = p2 + 1;
-      } else {
-        // No separator after the closing quote: the item ends with the quote
-        // and the character after it goes with it.
-        item_end = q2 + 1;
-        rest_from = q2 + 2;
-      }
-    }
-  }
-  put_adjustl(std::string_view(v).substr(0, item_end), buff, buff_w);
-  const std::string_view rest =
-      rest_from < v.size() ? std::string_view(v).substr(rest_from) : std::string_view();
+  std::string_view rest = v;
+  const std::string_view item = extract_list_next(rest, sep);
+  put_adjustl(item, buff, buff_w);
   put_as_is(rest, val, val_w);
 }
 
@@ -116,6 +86,8 @@ std::string_view extract_list_next(std::string_view& list, char sep) {
         item_end = p2;
         rest_from = p2 + 1;
       } else {
+        // No separator after the closing quote: the item ends with the quote
+        // and the character after it goes with it.
         item_end = q2 + 1;
         rest_from = q2 + 2;
       }

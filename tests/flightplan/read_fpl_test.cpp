@@ -332,15 +332,6 @@ Text=Three-point task
 Good luck
 )";
 
-std::string with_crlf(const std::string& lf_text) {
-  std::string out;
-  for (char c : lf_text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 TEST(ReadFpl, Condor2PlanReadAndWrittenBack) {
   auto fp = blank_plan();
   const ReadResult r = read_text(*fp, condor2_plan, 10, true);
@@ -363,7 +354,7 @@ TEST(ReadFpl, Condor2PlanReadAndWrittenBack) {
   int iost = 0;
   write_fpl_v3(*fp, out, iost, false, "Valley");
   EXPECT_EQ(iost, 0);
-  EXPECT_EQ(out.text, with_crlf(condor2_written));
+  EXPECT_EQ(out.text, test::crlf(condor2_written));
 }
 
 TEST(ReadFpl, SameRecordWhateverTheLineEnds) {

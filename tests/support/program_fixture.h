@@ -28,9 +28,6 @@ struct Terrain {
 };
 std::string terrain_bytes(const Terrain& t);
 
-// `text` with every "\n" turned into CR LF, as plan files are written.
-std::string crlf(std::string_view text);
-
 // An airspace file with `count` airspaces ("AC" lines) and other lines between.
 std::string airspace_text(int count);
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <fstream>
 
+#include "install/install_fixture.h"
 #include "support/program_fixture.h"
 
 namespace tarvel::test {
@@ -14,34 +15,7 @@ void put_le32(std::string& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-// A text as user.reg writes it between quotes.
-std::string reg_escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\\' || c == '"') out.push_back('\\');
-    out.push_back(c);
-  }
-  return out;
-}
-
-std::string reg_section(std::string_view key, const std::string& values) {
-  return "\n[" + reg_escaped(key) + "] 1796985983\n#time=1dc6b5e4b1a2c3d\n" + values;
-}
-
-std::string reg_value(std::string_view name, std::string_view text) {
-  return "\"" + reg_escaped(name) + "\"=\"" + reg_escaped(text) + "\"\n";
-}
-
 }  // namespace
-
-std::string crlf(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\n') out.push_back('\r');
-    out.push_back(c);
-  }
-  return out;
-}
 
 std::string terrain_bytes(const Terrain& t) {
   std::string out;
@@ -211,7 +185,7 @@ void ProgramFixture::settings(std::string_view text) const {
 std::string ProgramFixture::win(const fs::path& p) const {
   std::string s = p.string();
   const std::string c = drive_c().string();
-  if (s.compare(0, c.size(), c) == 0) s = "C:" + s.substr(c.size());
+  if (s.compare(0, c.size(), c) == 0) s.replace(0, c.size(), "C:");
   for (char& ch : s) {
     if (ch == '/') ch = '\\';
   }
@@ -219,20 +193,14 @@ std::string ProgramFixture::win(const fs::path& p) const {
 }
 
 void ProgramFixture::write_user_reg() const {
-  std::string reg =
-      "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n"
-      "#arch=win64\n";
+  std::string reg(kUserRegHead);
   if (!condor2_dir.empty()) {
-    reg += reg_section("Software\\Condor2",
-                       reg_value("InstallDir", condor2_dir) + reg_value("LastPlayer", "Ann"));
+    reg += reg_key("Software\\Condor2", {{"InstallDir", condor2_dir}, {"LastPlayer", "Ann"}});
   }
   if (!condor3_dir.empty()) {
-    reg += reg_section("Software\\Condor3",
-                       reg_value("InstallDir", condor3_dir) + reg_value("LastPlayer", "Ann"));
+    reg += reg_key("Software\\Condor3", {{"InstallDir", condor3_dir}, {"LastPlayer", "Ann"}});
   }
-  reg += reg_section("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
-                     "\"Personal\"=str(2):\"" + reg_escaped(personal) + "\"\n");
-  reg += reg_section("Volatile Environment", reg_value("USERPROFILE", profile));
+  reg += user_folders(personal, profile);
   reg += extra_reg;
   write(prefix() / "user.reg", reg);
 }

@@ -44,4 +44,14 @@ std::string read_file(const std::filesystem::path& p) {
   return s.str();
 }
 
+std::string crlf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out.push_back('\r');
+    out.push_back(c);
+  }
+  return out;
+}
+
 }  // namespace tarvel::test

@@ -44,4 +44,8 @@ class TempDir {
 
 std::string read_file(const std::filesystem::path& p);
 
+// The text with every line feed preceded by a carriage return, as plan files
+// hold their lines.
+std::string crlf(std::string_view text);
+
 }  // namespace tarvel::test

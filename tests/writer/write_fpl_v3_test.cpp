@@ -27,16 +27,6 @@ std::unique_ptr<FlightPlan> fresh_plan() {
   return fp;
 }
 
-// Lines joined with CR LF, as the file holds them.
-std::string crlf(const std::string& lf_text) {
-  std::string out;
-  for (char c : lf_text) {
-    if (c == '\n') out += '\r';
-    out += c;
-  }
-  return out;
-}
-
 std::string write_plan(const FlightPlan& fp, std::string_view landscape = "Valley") {
   test::ConsoleCapture console;
   MemoryPlanOutput out;
@@ -289,7 +279,7 @@ Good luck
 
 TEST(WriteFplV3, ExamplePlanIsWrittenByteForByte) {
   const auto fp = example_plan();
-  EXPECT_EQ(write_plan(*fp, "Valley                "), crlf(example_text));
+  EXPECT_EQ(write_plan(*fp, "Valley                "), test::crlf(example_text));
 }
 
 TEST(WriteFplV3, TraceNamesTheTurnpointsAndAirspaces) {
@@ -435,7 +425,7 @@ TEST(WriteFplV3, EdgeCases) {
     wc.set(*fp);
     const std::string text = write_plan(*fp);
     for (const std::string& piece : wc.expected)
-      EXPECT_NE(text.find(crlf(piece)), std::string::npos) << piece;
+      EXPECT_NE(text.find(test::crlf(piece)), std::string::npos) << piece;
     for (const std::string& piece : wc.absent)
       EXPECT_EQ(text.find(piece), std::string::npos) << piece;
   }
@@ -614,7 +604,7 @@ TEST(FilePlanOutput, WritesThePlanToAWindowsFormPath) {
   const auto written = dir.path() / "dosdevices" / "x:" / "Plans" / "plan_V3.fpl";
 #endif
   EXPECT_EQ(iost, 0);
-  EXPECT_EQ(test::read_file(written), crlf(example_text));
+  EXPECT_EQ(test::read_file(written), test::crlf(example_text));
 }
 
 TEST(FilePlanOutput, ReplacesAnExistingFileAndReportsAFailedOpen) {
