@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <system_error>
 
 #include "ui/to_gui.h"
 #include "util/app_state.h"
@@ -33,10 +34,12 @@ std::string plain_name(std::string_view stored) {
   return out;
 }
 
-// Kilometres with one decimal; French takes a decimal comma.
+// Kilometres with one decimal; French takes a decimal comma. A finite double
+// has at most 309 digits before the point.
 std::string km_text(double metres, bool french) {
-  char buf[32];
+  char buf[320];
   const auto r = std::to_chars(buf, buf + sizeof buf, metres / 1000.0, std::chars_format::fixed, 1);
+  if (r.ec != std::errc()) return "?";
   std::string s(buf, r.ptr);
   if (french) std::replace(s.begin(), s.end(), '.', ',');
   return s;

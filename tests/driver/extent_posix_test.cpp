@@ -17,16 +17,17 @@ using test::contains;
 using test::value_of;
 using Installation = test::StubbedInstallation;
 
-// Farland lies in Brenvale's zone with its grid origin 220 km further east
+// Farland lies in Brenvale's zone with its grid origin 220 km further west
 // (orig_e 480000 against 700000, the same orig_n), 1024 x 2048 cells of 90 m:
-// 0..92160 m along X, 0..184320 m along Y. A Brenvale position (X, Y) is
-// (X - 220000, Y) there, to the decimetres that a float latitude keeps.
+// 0..92160 m along X, 0..184320 m along Y. X grows towards the west, so a
+// Brenvale position (X, Y) is (X - 220000, Y) there, to the decimetres that a
+// float latitude keeps.
 //
 // The fixture plan: turnpoints 0 and 2 at (100250.5, 80120.25), turnpoint 1
 // "North <peak>" at (98000, 126500), penalty zone 0 at X 110000..114000.5,
 // Y 95000..99500.25. On Farland every X is negative: turnpoint 1 lies
-// 122000 m west of the border, the farthest (turnpoints 0 and 2 119.7 km,
-// the corners 110.0 and 106.0 km).
+// 122000 m east of its X = 0 border, the farthest (turnpoints 0 and 2
+// 119.7 km, the corners 110.0 and 106.0 km).
 //
 // Brenvale3's origin is 12 km east and 15 km south of Brenvale's, 2560 x 2560
 // cells of 90 m: a Brenvale position is (X + 12000, Y + 15000) there, so all of
@@ -51,7 +52,7 @@ std::string edited_plan(const std::string& from, const std::string& to) {
 
 // Turnpoint 1 at Y 190000: 5680 m north of Brenvale (0..184320), so 5.7 km.
 // On Brenvale3 it is at Y 205000 (inside 0..230400). On Farland it is
-// 122000 m west and 5680 m north of the corner: sqrt(122000^2 + 5680^2) =
+// 122000 m east and 5680 m north of its corner: sqrt(122000^2 + 5680^2) =
 // 122132.15 m, 122.1 km.
 const std::string kNorthOfBrenvale = edited_plan("TPPosY1=126500\n", "TPPosY1=190000\n");
 
@@ -108,6 +109,15 @@ TEST(ExtentWarning, CommandLineRunsWarnPerLandscapeAndStillWriteThePlan) {
        "C",
        {"2 of 8 penalty-zone corners lie outside Brenvale, up to 6.0 km (penalty zone 1, "
         "corner 3)"}},
+      // 3e38 m is 3.0000000054977558e38 as a float; the projection gives no
+      // number for it on Brenvale3.
+      {"a turnpoint the projection cannot carry",
+       edited_plan("TPPosX1=98000\n", "TPPosX1=3e38\n"),
+       "Brenvale3",
+       "C",
+       {"1 of 3 turnpoints lies outside Brenvale, up to 300000000549775572236029132128911360.0 km "
+        "(turnpoint 1 \"North <peak>\")",
+        "1 of 3 turnpoints lies outside Brenvale3 (turnpoint 1 \"North <peak>\")"}},
       {"off both landscapes, in French (UTF-8 on Linux)",
        kNorthOfBrenvale,
        "Farland",

@@ -66,6 +66,11 @@ TEST(OutsideLandscapeText, NamesTheCountAndTheFarthestPosition) {
        false,
        "1 of 1 turnpoint and 1 of 4 penalty-zone corners lie outside Land, up to 1.0 km "
        "(turnpoint 0 \"Home\")"},
+      {"a position far beyond the landscape, all its digits",
+       {{{3e38f, 10}}, {}},
+       false,
+       "1 of 1 turnpoint lies outside Land, up to 300000000549775572236029132128911360.0 km "
+       "(turnpoint 0 \"Home\")"},
       {"a position the projection could not compute",
        {{{10, 10}, {nan, 10}}, {}},
        false,
