@@ -4,6 +4,7 @@
 #include <string>
 
 #include "driver/driver_messages.h"
+#include "driver/extent_warning.h"
 #include "driver/output_name.h"
 #include "flightplan/flight_plan.h"
 #include "flightplan/read_fpl.h"
@@ -61,6 +62,7 @@ struct Destination {
   FixedText<256> new_landscape;
   FixedText<256> new_trnfile;
   FixedText<256> aspfile;
+  bool from_dialog = false;  // chosen in the folder dialog for this plan
 };
 
 // The last folder name of a chosen landscape folder ("…\Name" or "…\Name\").
@@ -96,22 +98,31 @@ Destination choose_destination(RunSettings& rs) {
     dest.new_landscape = name;
     dest.new_trnfile = base + ".trn";
     dest.aspfile = base + ".air";
+    dest.from_dialog = true;
   }
   FreeLine() << dest.aspfile.trimmed();
   return dest;
 }
 
+// The extents (metres) of the Condor 2 and the Condor 3 landscape.
+struct Extents {
+  float rxm2 = 0, rym2 = 0;
+  float rxm3 = 0, rym3 = 0;
+};
+
 // Carries every turnpoint and penalty-zone corner from the Condor 2 grid to
 // latitude/longitude and on to the Condor 3 grid. The projection holds one
 // landscape at a time, so all positions go one way before it switches.
-void reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnfile,
-               const FixedText<256>& new_trnfile) {
+Extents reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnfile,
+                  const FixedText<256>& new_trnfile) {
   const int nb_wp = std::min(fp.nb_wp, maxtp + 1);
   const int nb_pz = std::min(fp.nb_pz, maxpz + 1);
   Arr3<float, 1, 2, 0, maxpzcorner, 0, maxpz> pzl;
-  float rxm = 0;
-  float rym = 0;
+  Extents ext;
   for (const auto* terrain : {&trnfile, &new_trnfile}) {
+    const bool to_latlon = terrain == &trnfile;
+    float& rxm = to_latlon ? ext.rxm2 : ext.rxm3;
+    float& rym = to_latlon ? ext.rym2 : ext.rym3;
     if (utm_init(terrain->view(), rxm, rym) != 1) {
       const std::string name = trimmed(terrain->view());
       driver_fatal(rs, s_error,
@@ -120,7 +131,6 @@ void reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnf
                        "es",
                    name + "/Unable to initialize coordinate conversion");
     }
-    const bool to_latlon = terrain == &trnfile;
     for (int k = 0; k < nb_wp; ++k) {
       if (to_latlon) {
         xytolatlon(fp.tpx(k), fp.tpy(k), fp.tplat(k), fp.tplon(k));
@@ -138,6 +148,7 @@ void reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnf
       }
     }
   }
+  return ext;
 }
 
 // Marks every airspace of the destination as disabled. The flags cover
@@ -233,7 +244,15 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   FreeLine() << dest.new_trnfile.trimmed();
   if (!file_exists(dest.new_trnfile.view())) fatal_file_not_found(rs, dest.new_trnfile.view());
 
-  reproject(rs, fp, trnfile, dest.new_trnfile);
+  // A warning, not a refusal: a plan may be converted into another landscape
+  // on purpose. A box only when the user is choosing landscapes in dialogs,
+  // so batch runs never stop on one.
+  const PlanPositions original = plan_positions(fp);
+  const Extents ext = reproject(rs, fp, trnfile, dest.new_trnfile);
+  const bool box = dest.from_dialog && !rs.qauto_out_names;
+  warn_outside_landscape(rs, infile.view(), land, original, fp, ext.rxm2, ext.rym2, box);
+  warn_outside_landscape(rs, infile.view(), dest.new_landscape.view(), plan_positions(fp), fp,
+                         ext.rxm3, ext.rym3, box);
 
   fp.nb_as_zones = get_airspace_size(dest.aspfile.view());
   FreeLine() << "Airspace zones : " << fp.nb_as_zones;

@@ -2,6 +2,7 @@
 """Lays the end-to-end fixtures under a Wine prefix's drive_c.
 
   fixtures.py DRIVE_C
+  fixtures.py --far3 DRIVE_C   only the landscape Far3 (below)
 
 Everything is made here, nothing is copied from a real installation:
 
@@ -15,6 +16,11 @@ Everything is made here, nothing is copied from a real installation:
                 Condor 2 plans, Condor3\\FlightPlans\\ receives the output
   C:\\Plans\\     the same plans outside the Condor folders, a defaults file,
                 and Été\\Tâche.fpl, a path outside ASCII
+
+Far3 is laid only by the cases that need it, so that the dialog runs see the
+same Landscapes folder as ever: C:\\Condor3\\Landscapes\\Far3\\Far3.trn and .air,
+Provence's zone and size with its origin 300 km further west, so that none of
+the plans' positions lie on it.
 
 The registry values that point at these folders are set by the caller
 (tests/e2e/lib.sh), since only Wine's own reg command may write them.
@@ -89,7 +95,17 @@ def write(path: Path, data: bytes):
     path.write_bytes(data)
 
 
+def write_far3(drive_c: Path):
+    # A Provence position (X, Y) is (X - 300000, Y) there: X grows westwards.
+    far = drive_c / "Condor3" / "Landscapes" / "Far3"
+    write(far / "Far3.trn", trn_header(1024, 1024, 90.0, 400000.0, 4900000.0, 31, "N"))
+    write(far / "Far3.air", air_file(1))
+
+
 def main():
+    if sys.argv[1] == "--far3":
+        write_far3(Path(sys.argv[2]))
+        return
     drive_c = Path(sys.argv[1])
     for folder, version in (("Condor2", 2300), ("Condor3", 3014)):
         inst = drive_c / folder
