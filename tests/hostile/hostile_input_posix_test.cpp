@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -502,6 +503,87 @@ TEST(HostileOutput, OutputLinkedToTheFullDeviceIsReplaced) {
   struct stat st {};
   ASSERT_EQ(stat("/dev/full", &st), 0);
   EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+// A program folder whose path, with the names built in it, does not fit the
+// 256-character path field: the run stops at start-up naming the folder and
+// the limit, and nothing is created or removed under the cut path (a file
+// there holding the cut probe name stays). At the limit the settings file
+// beside the program is read and the plan converted.
+TEST(HostileProgramFolder, PathTooLongForItsFieldEndsAtStartUp) {
+  constexpr std::size_t kLimit = 216;  // 256 minus a backslash and the probe's name
+  struct Case {
+    const char* name;
+    std::size_t length;  // of the folder in the program's form, final backslash included
+    const char* lang;
+    const char* message;  // nullptr: converted
+  } cases[] = {
+      {"at the limit", kLimit, "C", nullptr},
+      {"one over, English", kLimit + 1, "C", "The path of the program folder "},
+      {"far over, French", 600, "fr_FR.UTF-8", "Le chemin du dossier du programme "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ProgramFixture fx;
+    // The program's copy moves to a folder of the wanted length; its old
+    // place becomes a link, which the system resolves to the long folder.
+    fs::path deep = fx.root();
+    std::size_t left = c.length - 1 - deep.string().size();  // "/" + name per folder
+    for (; left > 101; left -= left == 102 ? 100 : 101)
+      deep /= std::string(left == 102 ? 99 : 100, 'd');
+    deep /= std::string(left - 1, 'd');
+    ASSERT_EQ(deep.string().size() + 1, c.length);
+    fs::create_directories(deep);
+    fs::rename(fx.program_dir() / "TARVEL", deep / "TARVEL");
+    fs::remove(fx.program_dir());
+    fs::create_directory_symlink(deep, fx.program_dir());
+    fx.settings("Landscape=Brenvale3\nDefault_output_files=1\n");
+    // The probe's path cut to 256 characters.
+    const std::string probe = deep.string() + "//tmp_TMP_tmp_TMP_tmp_TMP_tmp_TMP_tmp.txt";
+    const std::string cut = probe.substr(0, 256);
+    const bool cut_in_name = cut != probe && cut.size() > deep.string().size() + 2;
+    if (cut_in_name) fx.write(cut, "a bystander\n");
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    const auto run = fx.run({fx.win(plan)}, {{"LANG", c.lang}});
+    expect_defined_end(run);
+    if (c.message == nullptr) {
+      EXPECT_EQ(the_output(fx), clean_output()) << run.out;
+    } else {
+      std::string folder = deep.string() + "/";
+      std::replace(folder.begin(), folder.end(), '/', '\\');
+      if (folder.size() > 300) folder = folder.substr(0, 140);
+      EXPECT_TRUE(contains(fx.log(), c.message + folder)) << fx.log();
+      EXPECT_TRUE(contains(fx.log(), std::to_string(kLimit))) << fx.log();
+      EXPECT_TRUE(no_output(fx));
+    }
+    if (cut_in_name) EXPECT_EQ(test::read_file(cut), "a bystander\n");
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(deep)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = {"TARVEL", "TARVEL.ini"};
+    if (cut_in_name) expected.push_back(fs::path(cut).filename().string());
+    EXPECT_EQ(names, expected);
+  }
+}
+
+// A log file name longer than its field (a program file with a very long
+// name) is refused at start-up rather than cut: no file is written in the
+// working folder.
+TEST(HostileProgramFolder, LogNameTooLongForItsFieldEndsAtStartUp) {
+  test::ProgramFixture fx;
+  const fs::path program = fx.program_dir() / std::string(240, 'T');
+  fs::rename(fx.program_dir() / "TARVEL", program);
+  test::ProgramOptions options;
+  options.cwd = fx.work_dir();
+  options.env = {{"WINEPREFIX", fx.prefix().string()},
+                 {"HOME", fx.root().string()},
+                 {"DISPLAY", ""},
+                 {"LANG", "C"}};
+  const auto run = test::run_program(program, {program.string(), "-auto", "x.fpl"}, options);
+  expect_defined_end(run);
+  EXPECT_TRUE(contains(run.out, "*** Path longer than 256 characters ***")) << run.out;
+  EXPECT_TRUE(fs::is_empty(fx.work_dir()));
+  EXPECT_TRUE(no_output(fx));
 }
 
 }  // namespace
