@@ -586,5 +586,49 @@ TEST(HostileProgramFolder, LogNameTooLongForItsFieldEndsAtStartUp) {
   EXPECT_TRUE(no_output(fx));
 }
 
+// A plan or defaults file whose read fails (here the system's EIO from a file
+// that cannot be read, the process's own memory at offset 0; a failure part
+// way through is the same status and is tested on an injected stream): the
+// plan is skipped with a warning naming the file and the reason; the other
+// plans of the run are converted.
+TEST(HostilePlan, ReadErrorSkipsThePlanWithTheReason) {
+  struct Case {
+    const char* name;
+    bool defaults_fail;
+  } cases[] = {{"the plan", false}, {"the defaults file", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ProgramFixture fx;
+    const fs::path bad = fx.c2_plans() / "Broken.fpl";
+    fs::create_symlink("/proc/self/mem", bad);
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    const fs::path later = fx.plan("Later.fpl", test::condor2_plan());
+    std::vector<std::string> args = {"-auto", "-l:Brenvale3"};
+    if (c.defaults_fail) {
+      args.push_back("-d:" + fx.win(bad));
+      args.push_back(fx.win(plan));
+    } else {
+      args.push_back(fx.win(bad));
+    }
+    args.push_back(fx.win(later));
+    const auto run = fx.run(args);
+    expect_defined_end(run);
+    const std::string log = fx.log();
+    const fs::path skipped = c.defaults_fail ? plan : bad;
+    EXPECT_TRUE(contains(log, "+ WARNING")) << log;
+    EXPECT_TRUE(contains(log, fx.win(skipped) + " not converted\nRead error in " + fx.win(bad) +
+                                  ": Input-output error"))
+        << log;
+    EXPECT_FALSE(contains(log, fx.win(skipped) + " converted to")) << log;
+    EXPECT_TRUE(no_output(fx));
+    EXPECT_FALSE(fs::exists(fx.c3_plans() / "Broken_V3.fpl"));
+    if (c.defaults_fail) {
+      EXPECT_FALSE(fs::exists(fx.c3_plans() / "Later_V3.fpl"));
+    } else {
+      EXPECT_EQ(fx.output("Later_V3.fpl"), clean_output());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvel
