@@ -630,5 +630,27 @@ TEST(HostilePlan, ReadErrorSkipsThePlanWithTheReason) {
   }
 }
 
+// Names typed in another case than on disk resolve below the prefix as they
+// do for the Windows build under Wine; a Unix path stays exact.
+TEST(HostilePlan, NamesInAnotherCaseResolveBelowThePrefix) {
+  test::ProgramFixture fx;
+  const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+  std::string typed = fx.win(plan);
+  typed = replaced(typed, "Documents", "DOCUMENTS");
+  typed = replaced(typed, "FlightPlans", "flightplans");
+  typed = replaced(typed, "C:\\", "c:\\");
+  const auto run = fx.run({"-auto", "-l:brenvale3", typed});
+  expect_defined_end(run);
+  // The landscape is written as typed, as the Windows build writes it.
+  EXPECT_EQ(the_output(fx), replaced(clean_output(), "Landscape=Brenvale3", "Landscape=brenvale3"))
+      << run.out;
+
+  std::string unix_path = plan.string();
+  unix_path = replaced(unix_path, "Task.fpl", "TASK.FPL");
+  const auto exact = fx.run({"-auto", "-l:Brenvale3", unix_path});
+  expect_defined_end(exact);
+  EXPECT_TRUE(contains(exact.out, "TASK.FPL\nFile not found")) << exact.out;
+}
+
 }  // namespace
 }  // namespace tarvel
