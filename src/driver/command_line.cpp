@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "driver/driver_messages.h"
 #include "util/console.h"
 
 namespace tarvel {
@@ -42,7 +43,10 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
     } else if (arg.starts_with("-l:")) {
       rs.landname = arg.view().substr(3, 64);
     } else if (arg.starts_with("-d:")) {
-      rs.deffile = arg.view().substr(3);
+      // A defaults path cut to its field would name another file.
+      const std::string_view path = trim_right(args[i]).substr(3);
+      if (path.size() > rs.deffile.width) fatal_path_too_long(rs, path);
+      rs.deffile = path;
     } else if (arg.starts_with("-")) {
       console_line(std::string(arg.trimmed()) + " : unrecognized option");
       console_line(hlpstr(1).trimmed());
@@ -54,17 +58,24 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
   return OptionsOutcome::go_on;
 }
 
-bool plan_argument(const std::vector<std::string>& args, int k, FixedText<256>& infile) {
+bool plan_argument(const std::vector<std::string>& args, int k, std::string& infile) {
   int seen = 0;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const FixedText<256> arg(args[i]);
     if (arg.starts_with("-")) continue;
     if (++seen == k) {
-      infile = arg;
+      infile = trim_right(args[i]);
       return true;
     }
   }
   return false;
+}
+
+bool plan_argument(const std::vector<std::string>& args, int k, FixedText<256>& infile) {
+  std::string whole;
+  if (!plan_argument(args, k, whole)) return false;
+  infile = whole;
+  return true;
 }
 
 }  // namespace tarvel

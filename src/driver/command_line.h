@@ -34,5 +34,8 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
 // characters: the k-th argument after argument 0 that does not begin with "-".
 // False when there is none.
 bool plan_argument(const std::vector<std::string>& args, int k, FixedText<256>& infile);
+// The same argument whole, trailing blanks removed, so that a path longer
+// than its field can be refused rather than cut.
+bool plan_argument(const std::vector<std::string>& args, int k, std::string& infile);
 
 }  // namespace tarvel

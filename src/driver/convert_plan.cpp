@@ -1,5 +1,7 @@
 #include "driver/convert_plan.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -45,9 +47,12 @@ void take_dialog_text(const RunSettings& rs, const std::string& answer, int len,
   remove_trail_0(field);
 }
 
-// Fresh or overlay read of a plan file; a file that cannot be opened ends the run.
-void read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& path, int unit,
-                    bool qverb) {
+// Fresh or overlay read of a plan file; a file that cannot be opened ends the
+// run. A read that fails part way (a failing disk, a share that went away)
+// leaves the plan incomplete: it is not converted, a warning naming the file
+// and the system's reason goes to the log, and false is returned.
+bool read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& infile,
+                    const FixedText<256>& path, int unit, bool qverb) {
   std::ifstream in(native_path(path.view()), std::ios::binary);
   if (unit < 0) FreeLine() << unit << (in ? 0 : 1);
   // A folder opens on some systems and not on others; it is never a plan.
@@ -55,6 +60,17 @@ void read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>&
   int nl = 0;
   int ios = 0;
   read_fpl(fp, in, path.trimmed(), unit, qverb, app_state().qfr, nl, ios);
+  if (ios <= 0) return true;
+  const std::string file = trimmed(path.view());
+  // "/" breaks a log line: "Input/output error" reads "Input-output error".
+  std::string reason = std::strerror(ios);
+  std::replace(reason.begin(), reason.end(), '/', '-');
+  const std::string text =
+      "{W}" + trimmed(infile.view()) +
+      (app_state().qfr ? " non converti/Erreur de lecture de " + file + " : " + reason
+                       : " not converted/Read error in " + file + ": " + reason);
+  log_message_f(FixedText<1027>(text).view());
+  return false;
 }
 
 // The destination landscape, its terrain file and its airspace file.
@@ -209,7 +225,7 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   const InstallPaths& ip = install_paths();
 
   FreeLine() << "INFILE :  " << infile.trimmed();
-  read_plan_file(rs, fp, infile, kPlanUnit, true);
+  if (!read_plan_file(rs, fp, infile, infile, kPlanUnit, true)) return;
   if (fp.fpl_vers != 2) {
     driver_fatal(rs, s_error, "*** FPL pas en Version 2 ***", "*** FPL not Version 2 ***");
   }
@@ -229,7 +245,9 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   fp.thermalsinversionheight(0) += fp.tpz(0);
   fp.maxstartgroundspeed = 170;
 
-  if (!rs.deffile.is_blank()) read_plan_file(rs, fp, rs.deffile, kDefaultsUnit, true);
+  if (!rs.deffile.is_blank() && !read_plan_file(rs, fp, infile, rs.deffile, kDefaultsUnit, true)) {
+    return;
+  }
   if (!(fp.landscape == landscape_sve)) {
     rs.landname = fp.landscape;
     fp.landscape = landscape_sve;

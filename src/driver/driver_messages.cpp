@@ -26,4 +26,26 @@ void fatal_path_too_long(const RunSettings& rs, std::string_view path) {
                start + "/*** Path longer than 256 characters ***");
 }
 
+void fatal_program_folder_too_long(const RunSettings& rs, std::string_view folder,
+                                   std::size_t limit) {
+  // A box holds 511 characters: a very long folder is shown by its two ends.
+  constexpr std::size_t kShown = 140;
+  std::string name(trim_right(folder));
+  if (name.size() > 2 * kShown + 20) {
+    name = name.substr(0, kShown) + " ... " + name.substr(name.size() - kShown);
+  }
+  const std::string n = std::to_string(limit);
+  // The folder ends with a backslash: a "/" right after it would not break
+  // the line, so a blank follows it.
+  const std::string text =
+      app_state().qfr
+          ? "Le chemin du dossier du programme " + name + " est trop long/Il compte au plus " + n +
+                " caract\xe8res, barre oblique inverse finale comprise/D\xe9placez TARVEL dans "
+                "un dossier au chemin plus court"
+          : "The path of the program folder " + name + " is too long/It may hold at most " + n +
+                " characters, the final backslash included/Move TARVEL to a folder with a "
+                "shorter path";
+  fatal_message(s_error, rs.msg_tit.trimmed(), text);
+}
+
 }  // namespace tarvel

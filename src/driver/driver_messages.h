@@ -1,6 +1,7 @@
 // The driver's fatal messages, in both languages.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "driver/run_settings.h"
@@ -18,6 +19,11 @@ namespace tarvel {
 
 // A dialog gave a path longer than the field that holds it.
 [[noreturn]] void fatal_path_too_long(const RunSettings& rs, std::string_view path);
+
+// The program's folder is longer than `limit` characters, so the names built in
+// it (the settings file, the writable-folder probe) would not fit their fields.
+[[noreturn]] void fatal_program_folder_too_long(const RunSettings& rs, std::string_view folder,
+                                                std::size_t limit);
 
 // Windows-1252 texts of the driver.
 inline constexpr std::string_view kFrCondor3NotFound =

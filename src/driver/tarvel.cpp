@@ -32,6 +32,11 @@ namespace {
 // The longest plan list the open dialog may return.
 constexpr std::size_t kMaxFileList = 32767;
 
+// The longest program folder (its final backslash included) whose longest
+// built path, the writable-folder probe (folder, backslash, probe name), fits
+// a 256-character path field; the settings file's name is shorter.
+constexpr std::size_t kMaxProgramFolder = FixedText<256>::width - 1 - kProbeFileName.size();
+
 void log_version() {
   int numver = 0;
   vers_num(numver);
@@ -107,8 +112,12 @@ int tarvel_main(std::vector<std::string> args) {
 
   RunSettings rs;
   log_message_f("CREATE");
-  get_inst_path(rs.instpath);
+  if (!log_name_too_long().empty()) fatal_path_too_long(rs, log_name_too_long());
+  const std::string program_folder = get_inst_path(rs.instpath);
   app_state().qfr = IsLanguageFrench() == 1;
+  if (program_folder.size() > kMaxProgramFolder) {
+    fatal_program_folder_too_long(rs, program_folder, kMaxProgramFolder);
+  }
   check_writable_folder(rs.instpath, rs.msg_tit);
   log_version();
   read_settings_file(rs);
@@ -125,9 +134,8 @@ int tarvel_main(std::vector<std::string> args) {
   }
 
   if (nb_files > 0) {
-    FixedText<256> infile;
-    for (int k = 1; plan_argument(argv, k, infile); ++k)
-      convert_one(std::string(infile.view()), rs);
+    std::string infile;
+    for (int k = 1; plan_argument(argv, k, infile); ++k) convert_one(infile, rs);
   } else {
     std::string file_list = choose_plans(rs);
     std::size_t from = 0;

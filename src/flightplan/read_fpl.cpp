@@ -210,6 +210,8 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
     fp.npzmax = std::max(fp.npzmax, st.npz);
   }
 
+  if (ios == line_error) ios = lines.error();
+
   if (fresh) {
     if (fp.fpl_vers == 2) {
       fp.wzcount = 1;

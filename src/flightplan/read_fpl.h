@@ -20,8 +20,9 @@ namespace tarvel {
 // qfr selects the French texts of the reader's messages.
 // nl: the non-blank lines taken by the line loop. ios: status of the last
 // read: 0 when reading stopped at an "LCONFlightInfo" line or at the blank
-// line after the description, -1 at the end of the file, positive after a
-// read error. The caller owns the stream and closes it.
+// line after the description, -1 at the end of the file, after a read error
+// the system's error number (positive; EIO when it gave none). The caller owns
+// the stream and closes it.
 // A plan with more than 31 turnpoints or more than 11 penalty zones cannot be
 // held: the reader shows a message and ends the run (status 0).
 void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, int nunit_0,

@@ -7,25 +7,34 @@
 namespace tarvel {
 
 namespace {
-constexpr int kExePathBuffer = 512;
-}
+// Enough for the longest path Windows gives (32,767 characters), so that a
+// folder too long for its field is still known whole and can be named.
+constexpr int kExePathBuffer = 32768;
+}  // namespace
 
-FixedText<256> inst_folder_of(std::string_view exe_path) {
-  FixedText<256> folder;
+std::string inst_folder_text(std::string_view exe_path) {
   const std::string_view path = trim_right(exe_path);
-  if (path.empty()) return folder;
+  if (path.empty()) return {};
   const std::size_t last = path.rfind('\\');
-  folder = last == std::string_view::npos ? std::string_view(".\\") : path.substr(0, last + 1);
-  if (folder[1] == ':' && folder[0] >= 'a' && folder[0] <= 'z') {
+  std::string folder(last == std::string_view::npos ? std::string_view(".\\")
+                                                    : path.substr(0, last + 1));
+  if (folder.size() > 1 && folder[1] == ':' && folder[0] >= 'a' && folder[0] <= 'z') {
     folder[0] = static_cast<char>(folder[0] - 'a' + 'A');
   }
   return folder;
 }
 
-void get_inst_path(FixedText<256>& instpath) {
+FixedText<256> inst_folder_of(std::string_view exe_path) {
+  return FixedText<256>(inst_folder_text(exe_path));
+}
+
+std::string get_inst_path(FixedText<256>& instpath) {
   std::string path;
   instpath.clear();
-  if (GetExePath(path, kExePathBuffer) > 0) instpath = inst_folder_of(path);
+  if (GetExePath(path, kExePathBuffer) <= 0) return {};
+  std::string folder = inst_folder_text(path);
+  instpath = folder;
+  return folder;
 }
 
 }  // namespace tarvel

@@ -6,7 +6,12 @@
 // any other path reads each "\" as "/"; the file system there names files in
 // UTF-8, so bytes of the program's code page (a folder from the registry) are
 // turned into UTF-8 while UTF-8 already in a path (an argument) is kept.
-// Trailing blanks are not part of a path.
+// Trailing blanks are not part of a path. Below the prefix names resolve as
+// Windows resolves them, without regard to case: the exact name when it
+// exists, else the only name of its folder that differs from it in the case of
+// ASCII or Windows-1252 letters. A file the program creates, replaces or
+// removes (every use but a read) keeps the case of its own name as given,
+// inside the folders found that way.
 #pragma once
 
 #include <cstdio>

@@ -14,6 +14,8 @@ namespace tarvel {
 namespace {
 
 constexpr std::size_t kPathExamined = 1024;
+// The width of the program's path fields.
+constexpr std::size_t kMaxPath = 256;
 
 // errno of a failed call, never 0.
 int failure() { return errno != 0 ? errno : 1; }
@@ -32,15 +34,21 @@ PathParts split_path_name(std::string_view path) {
 
 void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
   const std::string_view dir = trim_right(folder);
-  const FixedText<256> probe(std::string(dir) + "\\" + std::string(kProbeFileName));
-  FreeLine() << "check_writable_folder " << probe.trimmed();
+  const std::string probe = std::string(dir) + "\\" + std::string(kProbeFileName);
+  FreeLine() << "check_writable_folder " << probe;
 
   int open_status = 0;
   int rewind_status = 1;
   int write_status = 1;
   int close_status = 1;
   errno = 0;
-  std::FILE* f = open_file(probe.view(), "w");
+  // A path cut to its field would name another file: it is never created.
+  std::FILE* f = nullptr;
+  if (probe.size() > kMaxPath) {
+    errno = ENAMETOOLONG;
+  } else {
+    f = open_file(probe, "w");
+  }
   if (f == nullptr) {
     open_status = failure();
   } else {
@@ -51,7 +59,7 @@ void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
           std::fflush(f) != 0) {
         write_status = failure();
       }
-      close_status = std::fclose(f) == 0 ? remove_file(probe.view()) : failure();
+      close_status = std::fclose(f) == 0 ? remove_file(probe) : failure();
     } else {
       // The probe file stays behind; the run ends below anyway.
       std::fclose(f);

@@ -1,6 +1,7 @@
 #include "util/line_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 namespace tarvel {
@@ -14,9 +15,11 @@ bool LineReader::fill() {
   // that breaks while refilling loses none of the bytes it delivered before.
   // A stream that never opened (or broke earlier) is a read error; one that
   // reached its end is the end of the file.
+  errno = 0;
   const int c = in_.good() ? in_.get() : std::char_traits<char>::eof();
   if (c == std::char_traits<char>::eof()) {
     failed_ = true;
+    if (in_.bad()) error_ = errno;
     return false;
   }
   block_[0] = static_cast<char>(c);
@@ -47,7 +50,10 @@ int LineReader::next(std::string& line, std::size_t width) {
       return line_ok;
     }
   }
-  if (in_.bad() || (!in_.eof() && failed_)) return line_error;
+  if (in_.bad() || (!in_.eof() && failed_)) {
+    if (error_ == 0) error_ = EIO;
+    return line_error;
+  }
   return any ? line_ok : line_end;
 }
 

@@ -30,6 +30,10 @@ class LineReader {
   // when no line is left, or line_error when the stream fails.
   int next(std::string& line, std::size_t width);
 
+  // After line_error: the system's error number of the failed read (EIO when
+  // the system gave none, as for a stream that never opened). 0 otherwise.
+  int error() const { return error_; }
+
  private:
   bool fill();  // false when no byte is left (end or error)
 
@@ -39,6 +43,7 @@ class LineReader {
   std::size_t end_ = 0;
   bool skip_lf_ = false;  // the previous line ended at a CR: an LF right after it belongs to it
   bool failed_ = false;
+  int error_ = 0;
 };
 
 }  // namespace tarvel

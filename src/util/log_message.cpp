@@ -23,6 +23,7 @@ constexpr std::size_t kMessageWidth = 1024;
 
 FixedText<256> g_filnam("Logfile.txt");
 LogClock g_clock = nullptr;
+std::string g_too_long;  // the last log name that did not fit g_filnam
 
 LogTime system_time() {
   const std::time_t now = std::time(nullptr);
@@ -100,13 +101,19 @@ void create_log(char* msg, std::size_t len) {
   const LogTime t = now();
   const std::string_view m(msg, len);
   const bool send_name = trim_right(m) == "CREATE-SEND-NAME";
-  FixedText<256> filnam(trim_left(m.substr(6)));
-  if (filnam.is_blank() || send_name) filnam = default_log_name(t);
-  g_filnam = filnam;
+  std::string filnam(trim_right(trim_left(m.substr(6))));
+  if (filnam.empty() || send_name) filnam = default_log_name(t);
+  // A name cut to its field would be another file: no log file is written,
+  // and the blank name keeps every later message out of any file.
+  g_too_long.clear();
+  if (filnam.size() > g_filnam.width) g_too_long = filnam;
+  g_filnam = g_too_long.empty() ? std::string_view(filnam) : std::string_view();
 
   int status = 0;
   errno = 0;
-  if (std::FILE* f = open_file(g_filnam.view(), "w")) {
+  if (!g_too_long.empty()) {
+    status = ENAMETOOLONG;
+  } else if (std::FILE* f = open_file(g_filnam.view(), "w")) {
     std::fprintf(f, "%04d-%02d-%02d %02d:%02d:%02d\n\n", t.year, t.month, t.day, t.hour, t.minute,
                  t.second);
     std::fclose(f);
@@ -185,10 +192,12 @@ void log_bare_line(std::string_view line) {
 
 void set_log_clock(LogClock clock) { g_clock = clock; }
 std::string_view log_file_name() { return g_filnam.trimmed(); }
+std::string_view log_name_too_long() { return g_too_long; }
 
 void reset_log_state() {
   g_filnam = "Logfile.txt";
   g_clock = nullptr;
+  g_too_long.clear();
 }
 
 }  // namespace tarvel

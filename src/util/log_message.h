@@ -51,7 +51,11 @@ using LogClock = LogTime (*)();
 void set_log_clock(LogClock clock);  // nullptr: the system clock
 
 // The current log file name (initially "Logfile.txt"); at most 256 characters.
+// Blank after a "CREATE" whose name did not fit: no log file is then written.
 std::string_view log_file_name();
+// The whole name that the last "CREATE" could not use because it is longer
+// than 256 characters; empty when it fitted.
+std::string_view log_name_too_long();
 // Back to the state at program start: "Logfile.txt" and the system clock
 // (tests only).
 void reset_log_state();

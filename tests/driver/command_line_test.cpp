@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/recording_dialogs.h"
 #include "support/test_support.h"
 
 namespace tarvel {
@@ -93,10 +94,18 @@ TEST(CommandLine, EmptyLandscapeAndDefaultsOptionsClearTheSettings) {
 TEST(CommandLine, WidthsOfArgumentsAndFields) {
   // A 300-character argument is examined as its first 256 characters.
   const std::string long_land = "-l:" + std::string(100, 'L');
-  const std::string long_def = "-d:" + std::string(297, 'D');
+  const std::string long_def = "-d:" + std::string(256, 'D');
   const Outcome o = run({long_land, long_def});
   EXPECT_EQ(o.rs.landname.view(), std::string(64, 'L'));
-  EXPECT_EQ(o.rs.deffile.view(), std::string(253, 'D') + "   ");
+  EXPECT_EQ(o.rs.deffile.view(), std::string(256, 'D'));
+
+  // A defaults path one longer than its field would be cut to another
+  // file's name: the run ends instead.
+  test::RecordingDialogs dialogs;
+  EXPECT_THROW(run({"-d:" + std::string(257, 'D')}), test::RunStopped);
+  ASSERT_EQ(dialogs.boxes().size(), 1u);
+  EXPECT_NE(dialogs.boxes()[0].text.find("*** Path longer than 256 characters ***"),
+            std::string::npos);
 
   const std::string long_bad = "-" + std::string(299, 'z');
   const Outcome bad = run({long_bad});
@@ -115,6 +124,9 @@ TEST(CommandLine, PlanArgumentsInOrder) {
   ASSERT_TRUE(plan_argument(args, 3, infile));
   EXPECT_EQ(infile.view(), std::string(256, 'p'));
   EXPECT_FALSE(plan_argument(args, 4, infile));
+  std::string whole;
+  ASSERT_TRUE(plan_argument(args, 3, whole));
+  EXPECT_EQ(whole, std::string(300, 'p'));
 }
 
 }  // namespace

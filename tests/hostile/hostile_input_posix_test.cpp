@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -502,6 +503,153 @@ TEST(HostileOutput, OutputLinkedToTheFullDeviceIsReplaced) {
   struct stat st {};
   ASSERT_EQ(stat("/dev/full", &st), 0);
   EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+// A program folder whose path, with the names built in it, does not fit the
+// 256-character path field: the run stops at start-up naming the folder and
+// the limit, and nothing is created or removed under the cut path (a file
+// there holding the cut probe name stays). At the limit the settings file
+// beside the program is read and the plan converted.
+TEST(HostileProgramFolder, PathTooLongForItsFieldEndsAtStartUp) {
+  constexpr std::size_t kLimit = 216;  // 256 minus a backslash and the probe's name
+  struct Case {
+    const char* name;
+    std::size_t length;  // of the folder in the program's form, final backslash included
+    const char* lang;
+    const char* message;  // nullptr: converted
+  } cases[] = {
+      {"at the limit", kLimit, "C", nullptr},
+      {"one over, English", kLimit + 1, "C", "The path of the program folder "},
+      {"far over, French", 600, "fr_FR.UTF-8", "Le chemin du dossier du programme "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ProgramFixture fx;
+    // The program's copy moves to a folder of the wanted length; its old
+    // place becomes a link, which the system resolves to the long folder.
+    fs::path deep = fx.root();
+    std::size_t left = c.length - 1 - deep.string().size();  // "/" + name per folder
+    for (; left > 101; left -= left == 102 ? 100 : 101)
+      deep /= std::string(left == 102 ? 99 : 100, 'd');
+    deep /= std::string(left - 1, 'd');
+    ASSERT_EQ(deep.string().size() + 1, c.length);
+    fs::create_directories(deep);
+    fs::rename(fx.program_dir() / "TARVEL", deep / "TARVEL");
+    fs::remove(fx.program_dir());
+    fs::create_directory_symlink(deep, fx.program_dir());
+    fx.settings("Landscape=Brenvale3\nDefault_output_files=1\n");
+    // The probe's path cut to 256 characters.
+    const std::string probe = deep.string() + "//tmp_TMP_tmp_TMP_tmp_TMP_tmp_TMP_tmp.txt";
+    const std::string cut = probe.substr(0, 256);
+    const bool cut_in_name = cut != probe && cut.size() > deep.string().size() + 2;
+    if (cut_in_name) fx.write(cut, "a bystander\n");
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    const auto run = fx.run({fx.win(plan)}, {{"LANG", c.lang}});
+    expect_defined_end(run);
+    if (c.message == nullptr) {
+      EXPECT_EQ(the_output(fx), clean_output()) << run.out;
+    } else {
+      std::string folder = deep.string() + "/";
+      std::replace(folder.begin(), folder.end(), '/', '\\');
+      if (folder.size() > 300) folder = folder.substr(0, 140);
+      EXPECT_TRUE(contains(fx.log(), c.message + folder)) << fx.log();
+      EXPECT_TRUE(contains(fx.log(), std::to_string(kLimit))) << fx.log();
+      EXPECT_TRUE(no_output(fx));
+    }
+    if (cut_in_name) EXPECT_EQ(test::read_file(cut), "a bystander\n");
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(deep)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = {"TARVEL", "TARVEL.ini"};
+    if (cut_in_name) expected.push_back(fs::path(cut).filename().string());
+    EXPECT_EQ(names, expected);
+  }
+}
+
+// A log file name longer than its field (a program file with a very long
+// name) is refused at start-up rather than cut: no file is written in the
+// working folder.
+TEST(HostileProgramFolder, LogNameTooLongForItsFieldEndsAtStartUp) {
+  test::ProgramFixture fx;
+  const fs::path program = fx.program_dir() / std::string(240, 'T');
+  fs::rename(fx.program_dir() / "TARVEL", program);
+  test::ProgramOptions options;
+  options.cwd = fx.work_dir();
+  options.env = {{"WINEPREFIX", fx.prefix().string()},
+                 {"HOME", fx.root().string()},
+                 {"DISPLAY", ""},
+                 {"LANG", "C"}};
+  const auto run = test::run_program(program, {program.string(), "-auto", "x.fpl"}, options);
+  expect_defined_end(run);
+  EXPECT_TRUE(contains(run.out, "*** Path longer than 256 characters ***")) << run.out;
+  EXPECT_TRUE(fs::is_empty(fx.work_dir()));
+  EXPECT_TRUE(no_output(fx));
+}
+
+// A plan or defaults file whose read fails (here the system's EIO from a file
+// that cannot be read, the process's own memory at offset 0; a failure part
+// way through is the same status and is tested on an injected stream): the
+// plan is skipped with a warning naming the file and the reason; the other
+// plans of the run are converted.
+TEST(HostilePlan, ReadErrorSkipsThePlanWithTheReason) {
+  struct Case {
+    const char* name;
+    bool defaults_fail;
+  } cases[] = {{"the plan", false}, {"the defaults file", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ProgramFixture fx;
+    const fs::path bad = fx.c2_plans() / "Broken.fpl";
+    fs::create_symlink("/proc/self/mem", bad);
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    const fs::path later = fx.plan("Later.fpl", test::condor2_plan());
+    std::vector<std::string> args = {"-auto", "-l:Brenvale3"};
+    if (c.defaults_fail) {
+      args.push_back("-d:" + fx.win(bad));
+      args.push_back(fx.win(plan));
+    } else {
+      args.push_back(fx.win(bad));
+    }
+    args.push_back(fx.win(later));
+    const auto run = fx.run(args);
+    expect_defined_end(run);
+    const std::string log = fx.log();
+    const fs::path skipped = c.defaults_fail ? plan : bad;
+    EXPECT_TRUE(contains(log, "+ WARNING")) << log;
+    EXPECT_TRUE(contains(log, fx.win(skipped) + " not converted\nRead error in " + fx.win(bad) +
+                                  ": Input-output error"))
+        << log;
+    EXPECT_FALSE(contains(log, fx.win(skipped) + " converted to")) << log;
+    EXPECT_TRUE(no_output(fx));
+    EXPECT_FALSE(fs::exists(fx.c3_plans() / "Broken_V3.fpl"));
+    if (c.defaults_fail) {
+      EXPECT_FALSE(fs::exists(fx.c3_plans() / "Later_V3.fpl"));
+    } else {
+      EXPECT_EQ(fx.output("Later_V3.fpl"), clean_output());
+    }
+  }
+}
+
+// Names typed in another case than on disk resolve below the prefix as they
+// do for the Windows build under Wine; a Unix path stays exact.
+TEST(HostilePlan, NamesInAnotherCaseResolveBelowThePrefix) {
+  test::ProgramFixture fx;
+  const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+  std::string typed = fx.win(plan);
+  typed = replaced(typed, "Documents", "DOCUMENTS");
+  typed = replaced(typed, "FlightPlans", "flightplans");
+  typed = replaced(typed, "C:\\", "c:\\");
+  const auto run = fx.run({"-auto", "-l:brenvale3", typed});
+  expect_defined_end(run);
+  // The landscape is written as typed, as the Windows build writes it.
+  EXPECT_EQ(the_output(fx), replaced(clean_output(), "Landscape=Brenvale3", "Landscape=brenvale3"))
+      << run.out;
+
+  std::string unix_path = plan.string();
+  unix_path = replaced(unix_path, "Task.fpl", "TASK.FPL");
+  const auto exact = fx.run({"-auto", "-l:Brenvale3", unix_path});
+  expect_defined_end(exact);
+  EXPECT_TRUE(contains(exact.out, "TASK.FPL\nFile not found")) << exact.out;
 }
 
 }  // namespace

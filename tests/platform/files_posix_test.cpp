@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "platform/files.h"
 #include "support/scoped_env.h"
 #include "support/test_support.h"
@@ -49,6 +52,63 @@ TEST(Files, ExistenceReadOnlyRenameRemove) {
   EXPECT_FALSE(file_exists(a.string()));
   EXPECT_EQ(remove_file((dir.path() / "c.txt").string()), 0);
   EXPECT_NE(remove_file((dir.path() / "c.txt").string()), 0);
+}
+
+// Below the prefix a name resolves as Windows resolves it: the exact name
+// when it exists, else the one name that differs only in the case of ASCII or
+// Windows-1252 letters; none or several such names leave the path as given.
+// Paths outside the prefix stay exact.
+TEST(NativePath, NamesBelowThePrefixResolveWithoutRegardToCase) {
+  test::TempDir dir;
+  const std::string pfx = dir.path().string();
+  test::ScopedEnv prefix("WINEPREFIX", pfx.c_str());
+  std::filesystem::create_directories(dir.path() / "dosdevices");
+  std::filesystem::create_directory_symlink("../drive_c", dir.path() / "dosdevices" / "c:");
+  dir.write("drive_c/Condor3/Landscapes/Brenvale3/Brenvale3.trn", "t");
+  dir.write("drive_c/\xc3\x89t\xc3\xa9/\xc5\x92uvre \xc5\xa0.txt", "e");  // Été/Œuvre Š.txt
+  dir.write("drive_c/Both/x", "1");
+  dir.write("drive_c/BOTH/x", "2");
+  dir.write("drive_c/Plans/new_v3.fpl", "an older plan");
+  const std::string c = pfx + "/dosdevices/c:";
+  struct Case {
+    const char* name;
+    std::string path;
+    std::string native;
+  } cases[] = {
+      {"exact", "C:\\Condor3\\Landscapes\\Brenvale3\\Brenvale3.trn",
+       c + "/Condor3/Landscapes/Brenvale3/Brenvale3.trn"},
+      {"every name in another case", "c:\\CONDOR3\\landscapes\\brenvale3\\BRENVALE3.TRN",
+       c + "/Condor3/Landscapes/Brenvale3/Brenvale3.trn"},
+      {"Windows-1252 letters, given in the code page", "C:\\\xe9T\xc9\\\x9cUVRE \x9a.TXT",
+       c + "/\xc3\x89t\xc3\xa9/\xc5\x92uvre \xc5\xa0.txt"},
+      {"Windows-1252 letters, given in UTF-8", "C:\\\xc3\xa9t\xc3\xa9\\\xc5\x93uvre \xc5\xa1.txt",
+       c + "/\xc3\x89t\xc3\xa9/\xc5\x92uvre \xc5\xa0.txt"},
+      {"the exact name wins over others", "C:\\BOTH\\x", c + "/BOTH/x"},
+      {"several matches: as given", "C:\\both\\x", c + "/both/x"},
+      {"no match: as given from there", "C:\\condor3\\Nowhere\\landscapes",
+       c + "/Condor3/Nowhere/landscapes"},
+      {"outside the prefix: exact", "\\" + pfx.substr(1) + "\\DRIVE_C", pfx + "/DRIVE_C"},
+  };
+  for (const Case& k : cases) EXPECT_EQ(native_path(k.path), k.native) << k.name;
+
+  // A file the program writes keeps the case of its own name, in the folder
+  // found without regard to case, even beside a name that differs in case.
+  std::FILE* f = open_file("C:\\plans\\New_V3.fpl", "wb");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "drive_c/Plans/New_V3.fpl"));
+  EXPECT_EQ(test::read_file(dir.path() / "drive_c/Plans/new_v3.fpl"), "an older plan");
+  EXPECT_EQ(rename_file("C:\\PLANS\\New_V3.fpl", "C:\\plans\\Renamed.fpl"), 0);
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "drive_c/Plans/Renamed.fpl"));
+  EXPECT_EQ(remove_file("c:\\plans\\Renamed.fpl"), 0);
+  // A read-only plan whose name differs in case is not the one written.
+  ::chmod((dir.path() / "drive_c/Plans/new_v3.fpl").c_str(), 0444);
+  EXPECT_TRUE(is_read_only_file("C:\\plans\\new_v3.fpl"));
+  EXPECT_FALSE(is_read_only_file("C:\\plans\\New_V3.fpl"));
+  // Reading finds the file whatever the case of its name.
+  f = open_file("C:\\plans\\NEW_V3.FPL", "rb");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 #include <streambuf>
@@ -83,7 +84,10 @@ class BrokenBuf : public std::streambuf {
   }
 
  protected:
-  int_type underflow() override { throw std::ios_base::failure("disk gone"); }
+  int_type underflow() override {
+    errno = ENXIO;  // the reason a failing system call leaves
+    throw std::ios_base::failure("disk gone");
+  }
 
  private:
   std::string head_;
@@ -96,11 +100,14 @@ TEST(LineReader, ReadErrorsArePositive) {
   std::string line;
   EXPECT_EQ(reader.next(line, 132), line_ok);
   EXPECT_EQ(line, "a");
+  EXPECT_EQ(reader.error(), 0);
   EXPECT_EQ(reader.next(line, 132), line_error);
+  EXPECT_EQ(reader.error(), ENXIO);
 
   std::ifstream never_opened("no such folder/no such plan.fpl", std::ios::binary);
   LineReader none(never_opened);
   EXPECT_EQ(none.next(line, 132), line_error);
+  EXPECT_EQ(none.error(), EIO);
 }
 
 }  // namespace
