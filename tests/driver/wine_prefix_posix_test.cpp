@@ -4,6 +4,7 @@
 // dialog (stand-in zenity) or listed on the console; none, or a WINEPREFIX
 // without Condor 3, ends the run saying where the program looked.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -63,6 +64,21 @@ TEST(WinePrefixRun, ConvertsFromABottlesAProtonAndALutrisHome) {
          fs::create_directory_symlink(fx.root() / ".local/share/Steam", fx.root() / ".steam/steam");
        },
        "C", "Wine prefix: ", ".steam/steam/steamapps/compatdata/2204510/pfx"},
+      {"Bottles among a link loop, a dangling link, a FIFO and a folder as user.reg and an "
+       "unreadable prefix",
+       ".local/share/bottles/bottles/Condor-3",
+       [](const test::ProgramFixture& fx) {
+         fs::create_directories(fx.root() / "Games");
+         fs::create_directory_symlink(fx.root() / "Games", fx.root() / "Games/loop");
+         fs::create_directory_symlink(fx.root() / "nowhere", fx.root() / "Games/dangling");
+         fs::create_directories(fx.root() / "Games/fifo/drive_c");
+         ::mkfifo((fx.root() / "Games/fifo/user.reg").c_str(), 0600);
+         fs::create_directories(fx.root() / "Games/folder/user.reg");
+         fs::create_directories(fx.root() / "Games/folder/drive_c");
+         other_prefix(fx, "Games/locked", false);
+         fs::permissions(fx.root() / "Games/locked", fs::perms::none);
+       },
+       "C", "Wine prefix: ", nullptr},
       {"Lutris, ~/.wine without Condor 3, in French", "Games/condor3",
        [](const test::ProgramFixture& fx) { other_prefix(fx, ".wine", false); }, "fr_FR.UTF-8",
        "Pr\xc3\xa9"
@@ -78,6 +94,8 @@ TEST(WinePrefixRun, ConvertsFromABottlesAProtonAndALutrisHome) {
     std::map<std::string, std::string> env = kNoWineprefix;
     env["LANG"] = c.lang;
     const auto r = fx.run({"-auto", "-l:Brenvale3", plan}, env);
+    std::error_code ec;  // so that the fixture can be removed
+    fs::permissions(fx.root() / "Games/locked", fs::perms::owner_all, ec);
     ASSERT_EQ(r.exit_status, 0) << r.err;
     EXPECT_EQ(fx.output("Task_V3.fpl"), expected);
     // A prefix is named by the first home that reaches it.

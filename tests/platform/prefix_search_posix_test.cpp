@@ -43,6 +43,8 @@ class Home {
     dir_.write(rel + "/user.reg", reg);
   }
 
+  void write(const std::string& rel, const std::string& bytes) const { dir_.write(rel, bytes); }
+
   PrefixSearch search() const {
     return search_prefix_homes(path().string(), "Software\\Condor3", "InstallDir");
   }
@@ -155,6 +157,35 @@ TEST(PrefixSearch, WhatDoesNotQualify) {
   Home home;
   home.prefix("Games/a", "C:\\" + std::string(251, 'x'));
   EXPECT_EQ(home.search().result, Result::found);
+}
+
+// Lines that cross the reader's 64 KiB buffers, and one longer than the part
+// of a line it keeps, before and after Condor 3's key.
+TEST(PrefixSearch, LongFilesAreReadAcrossTheirBuffers) {
+  std::string before = "\n[Software\\\\Alpha] 1\n";
+  for (int i = 0; i < 5000; ++i) before += "\"Value" + std::to_string(i) + "\"=\"some text\"\n";
+  before += "\"Huge\"=\"" + std::string(200'000, 'h') + "\"\n";
+  const std::string key = "\n[Software\\\\Condor3] 1\n";
+  struct Case {
+    const char* what;
+    std::string body;
+    bool found;
+  };
+  const Case cases[] = {
+      {"the value after a third of a megabyte", before + key + "\"InstallDir\"=\"C:\\\\Condor3\"\n",
+       true},
+      {"the value after a line too long to keep, on a last line without its line end",
+       key + "\"Other\"=\"" + std::string(100'000, 'o') + "\"\n\"InstallDir\"=\"C:\\\\C3\"", true},
+      {"a value line too long to keep",
+       key + "\"InstallDir\"=\"C:\\\\" + std::string(100'000, 'x') + "\"\n", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Home home;
+    fs::create_directories(home.path() / "Games/a/drive_c");
+    home.write("Games/a/user.reg", std::string(test::kUserRegHead) + c.body);
+    EXPECT_EQ(home.search().result, c.found ? Result::found : Result::none);
+  }
 }
 
 TEST(PrefixSearch, LinksAreFollowedAndAFolderCountsOnce) {
