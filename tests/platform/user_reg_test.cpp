@@ -253,7 +253,8 @@ TEST(UserRegValueScan, FindsWhatTheParserFindsAndStopsWhenItKnows) {
       if (!more) break;
     }
     EXPECT_EQ(lines, c.lines_read) << c.what;
-    const std::string* full = parse_user_reg(c.text).find("Software\\Condor3", "InstallDir");
+    const UserReg reg = parse_user_reg(c.text);
+    const std::string* full = reg.find("Software\\Condor3", "InstallDir");
     if (c.expected == nullptr) {
       EXPECT_EQ(scan.value(), nullptr) << c.what;
     } else {
