@@ -77,8 +77,9 @@ class UserRegValueScan {
 };
 
 // POSIX only: user.reg of the run's prefix (wine_prefix(): the one chosen,
-// else $WINEPREFIX, else $HOME/.wine), read and parsed at the first call and kept for the run; a
-// missing or unreadable file gives an empty hive. A change of the prefix reloads it.
+// else $WINEPREFIX, else $HOME/.wine), read and parsed at the first call and
+// kept for the run; a missing or unreadable file gives an empty hive. A
+// change of the prefix reloads it.
 const UserReg& user_reg();
 // Forgets the kept hive, so that the next call reads the file again (tests).
 void reset_user_reg_cache();
