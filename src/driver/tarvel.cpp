@@ -10,6 +10,7 @@
 #include "driver/read_ini.h"
 #include "driver/run_settings.h"
 #include "driver/tarvel_vers.h"
+#include "driver/wine_prefix_choice.h"
 #include "install/get_active_condor_version.h"
 #include "install/get_inst_path.h"
 #include "install/install_paths.h"
@@ -121,9 +122,8 @@ int tarvel_main(std::vector<std::string> args) {
   check_writable_folder(rs.instpath, rs.msg_tit);
   log_version();
   read_settings_file(rs);
-  if (check_condor_install(rs.msgpltfldr.view()) != 3) {
-    driver_fatal(rs, s_error, kFrCondor3NotFound, "*** Condor 3 installation not found ***");
-  }
+  const PrefixSearch prefix = settle_wine_prefix(rs);
+  if (check_condor_install(rs.msgpltfldr.view()) != 3) fatal_condor3_not_found(rs, prefix);
   find_condor2_landscapes(rs);
   FreeLine();
 

@@ -14,6 +14,10 @@ class DialogBackend {
  public:
   virtual ~DialogBackend() = default;
 
+  // True when the dialogs are windows on a graphic display, false when they
+  // are console prompts.
+  virtual bool graphical() { return true; }
+
   // buttons: "ok", "okcancel", "yesno", "yesnocancel"; icon: "info",
   // "warning", "error", "question". Returns 0 for cancel/no, 1 for ok/yes,
   // 2 for no in a yes/no/cancel box.

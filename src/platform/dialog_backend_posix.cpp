@@ -99,6 +99,8 @@ void message_lines(const std::string& title, const std::string& message) {
 
 class ConsoleDialogs final : public DialogBackend {
  public:
+  bool graphical() override { return false; }
+
   // Questions take the first letter typed: y/o (yes, oui, ok) answer 1,
   // n answers no, anything else cancels; an empty line takes the first
   // button. Without a terminal a question is cancelled (0).
@@ -340,6 +342,7 @@ class ZenityDialogs final : public DialogBackend {
 
 class SystemDialogs final : public DialogBackend {
  public:
+  bool graphical() override { return current().graphical(); }
   int message_box(const std::string& title, const std::string& message, const std::string& buttons,
                   const std::string& icon, int default_button) override {
     return current().message_box(title, message, buttons, icon, default_button);

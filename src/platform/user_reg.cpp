@@ -129,13 +129,50 @@ std::size_t skip_blanks(std::string_view line, std::size_t i) {
 
 // The data of a string value: "text", str:"text" or str(2):"text". False for
 // any other type or a malformed text.
-bool string_data(std::string_view line, std::size_t i, std::string& value) {
+bool string_data(std::string_view data, std::string& value) {
+  value.clear();
   for (std::string_view prefix : {"\"", "str:\"", "str(2):\""}) {
-    if (line.substr(i, prefix.size()) == prefix) {
-      return decode_escaped(line, i + prefix.size(), '"', value) != std::string_view::npos;
+    if (data.substr(0, prefix.size()) == prefix) {
+      return decode_escaped(data, prefix.size(), '"', value) != std::string_view::npos;
     }
   }
   return false;
+}
+
+bool is_head_line(std::string_view text) {
+  constexpr std::string_view header = "WINE REGISTRY Version 2";
+  return text.substr(0, header.size()) == header;
+}
+
+enum class LineKind {
+  other,    // blank, comment, #time=, @= and hex continuations
+  key,      // "[key]": text holds the key
+  bad_key,  // a "[" line that does not close: no key is open after it
+  value,    // "name"=data: text holds the name, data the rest of the line
+};
+
+struct RegLine {
+  std::string text;
+  std::string_view data;
+};
+
+// One line of user.reg (after the head line), its "\r" ignored. Value lines
+// are only read when `values` is set (a key is open); else they are "other".
+LineKind read_line(std::string_view line, bool values, RegLine& r) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  const std::size_t i = skip_blanks(line, 0);
+  if (i >= line.size()) return LineKind::other;
+  if (line[i] == '[') {
+    return decode_escaped(line, i + 1, ']', r.text) != std::string_view::npos ? LineKind::key
+                                                                              : LineKind::bad_key;
+  }
+  if (line[i] != '"' || !values) return LineKind::other;
+  std::size_t j = decode_escaped(line, i + 1, '"', r.text);
+  if (j == std::string_view::npos) return LineKind::other;
+  j = skip_blanks(line, j);
+  if (j >= line.size() || line[j] != '=') return LineKind::other;
+  r.data = line.substr(skip_blanks(line, j + 1));
+  return LineKind::value;
 }
 
 }  // namespace
@@ -163,8 +200,7 @@ void UserReg::add_key(std::string_view key) { keys_[fold_key(key)]; }
 
 UserReg parse_user_reg(std::string_view text) {
   UserReg reg;
-  constexpr std::string_view header = "WINE REGISTRY Version 2";
-  if (text.substr(0, header.size()) != header) return reg;
+  if (!is_head_line(text)) return reg;
 
   std::string key;
   bool in_key = false;
@@ -175,27 +211,54 @@ UserReg parse_user_reg(std::string_view text) {
     std::string_view line =
         text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
     start = end;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
-    const std::size_t i = skip_blanks(line, 0);
-    if (i >= line.size()) continue;
-    if (line[i] == '[') {
-      key.clear();
-      in_key = decode_escaped(line, i + 1, ']', key) != std::string_view::npos;
-      if (in_key) reg.add_key(key);
-      continue;
+    RegLine r;
+    switch (read_line(line, in_key, r)) {
+      case LineKind::key:
+        key = std::move(r.text);
+        in_key = true;
+        reg.add_key(key);
+        break;
+      case LineKind::bad_key: in_key = false; break;
+      case LineKind::value:
+        if (std::string value; string_data(r.data, value)) {
+          reg.set(key, r.text, std::move(value));
+        }
+        break;
+      case LineKind::other: break;
     }
-    if (line[i] != '"' || !in_key) continue;  // comments, #time=, @= and hex continuations
-
-    std::string name;
-    std::size_t j = decode_escaped(line, i + 1, '"', name);
-    if (j == std::string_view::npos) continue;
-    j = skip_blanks(line, j);
-    if (j >= line.size() || line[j] != '=') continue;
-    std::string value;
-    if (string_data(line, skip_blanks(line, j + 1), value)) reg.set(key, name, std::move(value));
   }
   return reg;
+}
+
+UserRegValueScan::UserRegValueScan(std::string_view key, std::string_view name)
+    : key_(fold_key(key)), name_(fold(name)) {}
+
+bool UserRegValueScan::feed(std::string_view line) {
+  if (done_) return false;
+  if (first_) {
+    first_ = false;
+    done_ = !is_head_line(line);
+    return !done_;
+  }
+  RegLine r;
+  switch (const LineKind kind = read_line(line, in_key_, r)) {
+    case LineKind::key:
+    case LineKind::bad_key: {
+      const bool ours = kind == LineKind::key && fold_key(r.text) == key_;
+      if (in_key_ && !ours) done_ = true;
+      in_key_ = ours;
+      break;
+    }
+    case LineKind::value:
+      if (fold(r.text) == name_ && string_data(r.data, value_)) {
+        found_ = true;
+        done_ = true;
+      }
+      break;
+    case LineKind::other: break;
+  }
+  return !done_;
 }
 
 }  // namespace tarvel

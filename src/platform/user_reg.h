@@ -53,9 +53,33 @@ class UserReg {
 // skipped.
 UserReg parse_user_reg(std::string_view text);
 
-// POSIX only: $WINEPREFIX/user.reg (WINEPREFIX defaulting to $HOME/.wine),
-// read and parsed at the first call and kept for the run; a missing or
-// unreadable file gives an empty hive. A change of the prefix reloads it.
+// Looks for one string value while the lines of a user.reg go by, so that a
+// reader can stop as soon as the answer is known: at the value, or where the
+// key's section ends (a later section of the same key is not looked at).
+// Lines are read as parse_user_reg reads them. Pure, like the parser.
+class UserRegValueScan {
+ public:
+  UserRegValueScan(std::string_view key, std::string_view name);
+  // Takes the next line, without its "\n". False once the answer is known,
+  // so that no later line can change it.
+  bool feed(std::string_view line);
+  // The text of the value, or nullptr when it was not found (yet).
+  const std::string* value() const { return found_ ? &value_ : nullptr; }
+
+ private:
+  std::string key_;   // folded
+  std::string name_;  // folded
+  bool first_ = true;
+  bool in_key_ = false;
+  bool done_ = false;
+  bool found_ = false;
+  std::string value_;
+};
+
+// POSIX only: user.reg of the run's prefix (wine_prefix(): the one chosen,
+// else $WINEPREFIX, else $HOME/.wine), read and parsed at the first call and
+// kept for the run; a missing or unreadable file gives an empty hive. A
+// change of the prefix reloads it.
 const UserReg& user_reg();
 // Forgets the kept hive, so that the next call reads the file again (tests).
 void reset_user_reg_cache();

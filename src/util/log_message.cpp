@@ -183,6 +183,14 @@ void log_message_f_buf(char* msg, std::size_t len) {
   }
 }
 
+void log_message_line(std::string_view line) {
+  line = trim_right(line);
+  console_line(" >>> " + std::string(line));
+  std::FILE* f = open_file(g_filnam.view(), "a");
+  LogLines(f).line(line);
+  if (f != nullptr) std::fclose(f);
+}
+
 void log_bare_line(std::string_view line) {
   if (std::FILE* f = open_file(g_filnam.view(), "a")) {
     write_line(f, line);

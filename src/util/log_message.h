@@ -24,6 +24,10 @@ void log_message_f(FixedText<N>& msg) {
   log_message_f_buf(msg.data(), N);
 }
 
+// One message of one line taken as it stands: its "/" are part of the text
+// (a POSIX path), not line breaks. Echoed on the console like any message.
+void log_message_line(std::string_view line);
+
 // Appends one bare line (no tag, no frame, no echo) to the log file.
 void log_bare_line(std::string_view line);
 

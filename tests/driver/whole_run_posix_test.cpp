@@ -433,14 +433,6 @@ TEST(WholeRun, FatalProblemsEndTheRunInBothLanguages) {
        },
        "error", "C:\\Defaults\\None.fpl\nFile not found",
        "C:\\Defaults\\None.fpl\nFichier introuvable"},
-      {"no Condor 3 installation, before -help is read",
-       [](Installation& t, std::vector<std::string>& args) {
-         t.fx.condor3_dir.clear();
-         args = {"-help"};
-       },
-       "error", "*** Condor 3 installation not found ***",
-       "*** Installation de Condor 3 non trouv\xc3\xa9"
-       "e ***"},
   };
   for (const Case& c : cases) {
     for (const bool french : {false, true}) {

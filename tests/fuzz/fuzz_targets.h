@@ -206,9 +206,9 @@ inline int read_ini_input(const std::uint8_t* data, std::size_t size) {
   return 0;
 }
 
-// A user.reg text: parsed on its own, then as the Wine prefix's hive, through
-// which the installation folders, the Documents folder (with its variable
-// expanded) and the last pilot are looked up.
+// A user.reg text: parsed on its own and scanned for one value, then as the
+// Wine prefix's hive, through which the installation folders, the Documents
+// folder (with its variable expanded) and the last pilot are looked up.
 inline int user_reg_input(const std::uint8_t* data, std::size_t size) {
   InputScope scope;
   Environment& env = scope.env();
@@ -222,6 +222,17 @@ inline int user_reg_input(const std::uint8_t* data, std::size_t size) {
         fail("a value larger than its file");
       }
     }
+  }
+
+  // The scan that stops early sees no value the whole parse does not see.
+  UserRegValueScan scan("Software\\Condor3", "InstallDir");
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t nl = text.find('\n', start);
+    if (!scan.feed(text.substr(start, nl - start)) || nl == std::string_view::npos) break;
+    start = nl + 1;
+  }
+  if (scan.value() != nullptr && reg.find("Software\\Condor3", "InstallDir") == nullptr) {
+    fail("a value the scan found and the parser did not");
   }
 
   std::ofstream(env.prefix() / "user.reg", std::ios::binary | std::ios::trunc) << text;

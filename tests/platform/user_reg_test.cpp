@@ -209,5 +209,62 @@ TEST(UserReg, DamagedFilesDoNotCrash) {
   }
 }
 
+// What the scan finds agrees with the parser, and how many lines it reads
+// before it knows: up to the value, or to the end of the key's section.
+TEST(UserRegValueScan, FindsWhatTheParserFindsAndStopsWhenItKnows) {
+  const std::string head = "WINE REGISTRY Version 2\n";
+  const std::string rest = "[Software\\\\Zeta] 1\n\"InstallDir\"=\"C:\\\\Z\"\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* expected;  // nullptr: not found
+    int lines_read;        // lines taken before the scan said it knew
+  };
+  const Case cases[] = {
+      {"the value ends the scan",
+       head + "[Software\\\\Condor3] 1\n#time=1\n\"InstallDir\"=\"C:\\\\C3\"\n" + rest, "C:\\C3",
+       4},
+      {"key and name in another case, CR LF lines",
+       head + "[SOFTWARE\\\\condor3] 1\r\n\"installdir\"=str(2):\"D:\\\\C3\"\r\n" + rest, "D:\\C3",
+       3},
+      {"the next section ends the scan", head + "[Software\\\\Condor3] 1\n\"Other\"=\"x\"\n" + rest,
+       nullptr, 4},
+      {"another type is skipped, a later string line counts",
+       head +
+           "[Software\\\\Condor3] 1\n\"InstallDir\"=dword:00000001\n\"InstallDir\"=\"C:\\\\C3\"\n",
+       "C:\\C3", 4},
+      {"a malformed section line ends the key",
+       head + "[Software\\\\Condor3] 1\n[Broken\n\"InstallDir\"=\"C:\\\\C3\"\n", nullptr, 3},
+      {"a subkey is another key",
+       head + "[Software\\\\Condor3\\\\Sub] 1\n\"InstallDir\"=\"C:\\\\S\"\n", nullptr, 3},
+      {"no such key: every line is read", head + rest + "[Software\\\\Alpha] 1\n", nullptr, 4},
+      {"without Wine's head only the first line",
+       "REGEDIT4\n[Software\\\\Condor3]\n\"InstallDir\"=\"C:\\\\C3\"\n", nullptr, 1},
+  };
+  for (const Case& c : cases) {
+    UserRegValueScan scan("Software\\Condor3", "InstallDir");
+    int lines = 0;
+    std::size_t start = 0;
+    while (start < c.text.size()) {
+      const std::size_t nl = c.text.find('\n', start);
+      ++lines;
+      const bool more = scan.feed(std::string_view(c.text).substr(start, nl - start));
+      start = nl == std::string::npos ? c.text.size() : nl + 1;
+      if (!more) break;
+    }
+    EXPECT_EQ(lines, c.lines_read) << c.what;
+    const UserReg reg = parse_user_reg(c.text);
+    const std::string* full = reg.find("Software\\Condor3", "InstallDir");
+    if (c.expected == nullptr) {
+      EXPECT_EQ(scan.value(), nullptr) << c.what;
+    } else {
+      ASSERT_NE(scan.value(), nullptr) << c.what;
+      EXPECT_EQ(*scan.value(), c.expected) << c.what;
+      ASSERT_NE(full, nullptr) << c.what;
+      EXPECT_EQ(*full, c.expected) << c.what;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvel

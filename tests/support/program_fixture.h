@@ -38,7 +38,8 @@ std::string condor2_plan(std::string_view landscape = "Brenvale", int version = 
 
 class ProgramFixture {
  public:
-  ProgramFixture();
+  // `prefix_in_home`: where the prefix lies below root(), the HOME of a run.
+  explicit ProgramFixture(std::filesystem::path prefix_in_home = "prefix");
   ProgramFixture(const ProgramFixture&) = delete;
   ProgramFixture& operator=(const ProgramFixture&) = delete;
 
@@ -51,7 +52,7 @@ class ProgramFixture {
   std::string extra_reg;  // more user.reg text, appended as it stands
 
   const std::filesystem::path& root() const { return dir_.path(); }
-  std::filesystem::path prefix() const { return root() / "prefix"; }
+  std::filesystem::path prefix() const { return root() / prefix_in_home_; }
   std::filesystem::path drive_c() const { return prefix() / "drive_c"; }
   std::filesystem::path program_dir() const { return root() / "program"; }
   std::filesystem::path work_dir() const { return root() / "work"; }
@@ -88,6 +89,7 @@ class ProgramFixture {
  private:
   void write_user_reg() const;
   TempDir dir_;
+  std::filesystem::path prefix_in_home_;
 };
 
 }  // namespace tarvel::test

@@ -127,7 +127,8 @@ Second line
   return crlf(t);
 }
 
-ProgramFixture::ProgramFixture() {
+ProgramFixture::ProgramFixture(fs::path prefix_in_home)
+    : prefix_in_home_(std::move(prefix_in_home)) {
   fs::create_directories(drive_c());
   fs::create_directories(prefix() / "dosdevices");
   fs::create_symlink("../drive_c", prefix() / "dosdevices" / "c:");
