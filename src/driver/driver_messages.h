@@ -1,6 +1,7 @@
 // The driver's fatal messages, in both languages.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "driver/run_settings.h"
@@ -18,6 +19,12 @@ namespace tarvel {
 
 // A dialog gave a path longer than the field that holds it.
 [[noreturn]] void fatal_path_too_long(const RunSettings& rs, std::string_view path);
+
+// Writing the plan to `output` failed at `line` (numbered from 1) with
+// `status`: the report goes to the error output, to a box, to the log and the
+// console, and the run ends with status 2.
+[[noreturn]] void fatal_write_failure(const RunSettings& rs, std::string_view output,
+                                      std::size_t line, int status);
 
 // Windows-1252 texts of the driver.
 inline constexpr std::string_view kFrCondor3NotFound =
