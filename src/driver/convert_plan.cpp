@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cerrno>
 #include <fstream>
 #include <string>
 
@@ -20,7 +21,6 @@
 #include "util/console.h"
 #include "util/extract_path_name.h"
 #include "util/log_message.h"
-#include "util/stop_run.h"
 #include "util/strcpy_c2f.h"
 #include "writer/plan_output.h"
 #include "writer/to_char.h"
@@ -174,45 +174,68 @@ void disable_all_airspaces(FlightPlan& fp) {
   fp.qas_disa.fill(true);
 }
 
+// The warning of a plan that was not converted, ending with the system's
+// reason for the failure `status` when an output was tried.
 void warn_not_converted(const FixedText<256>& infile, const FixedText<256>& outfile,
-                        std::string_view french, std::string_view english) {
-  const std::string text = "{W}" + trimmed(infile.view()) +
-                           std::string(app_state().qfr ? french : english) +
-                           trimmed(outfile.view());
+                        std::string_view french, std::string_view english, int status) {
+  const bool fr = app_state().qfr;
+  std::string text =
+      "{W}" + trimmed(infile.view()) + std::string(fr ? french : english) + trimmed(outfile.view());
+  if (!outfile.is_blank()) text += (fr ? " : " : ": ") + system_reason(status);
   log_message_f(FixedText<1027>(text).view());
 }
 
-// Writes the plan to `outfile` through a file beside it that replaces the
+// Other names tried for the temporary file when something that is not a
+// plain file of ours stands at the first one (a link, a folder).
+constexpr int kTempNames = 100;
+
+// Creates the temporary file beside the output, always as a new file: a
+// plain file left at its name by an earlier run that was killed is removed
+// first; anything else there is left alone and another name is taken.
+int create_temp(FilePlanOutput& out, const std::string& target) {
+  int status = EEXIST;
+  for (int n = 0; n < kTempNames && status == EEXIST; ++n) {
+    const std::string temp = target + ".tarvel-tmp" + (n == 0 ? "" : std::to_string(n));
+    status = out.create(temp);
+    if (status == EEXIST && remove_plain_file(temp) == 0) status = out.create(temp);
+  }
+  return status;
+}
+
+// Writes the plan to `outfile` through a new file beside it that replaces the
 // output only once it is complete, so a failed write never leaves a
 // half-written plan in place of a good one. Returns true when the plan was
-// written; otherwise the plan is skipped with a warning in the log.
+// written; otherwise the plan is skipped with a warning in the log, or, when
+// a line could not be written (a full disk), the run ends with status 2.
 bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
                   const FixedText<256>& new_landscape, const RunSettings& rs) {
   const std::string target = trimmed(outfile.view());
-  const std::string temp = target + ".tarvel-tmp";
   FilePlanOutput out;
   int ios = target.empty() ? 2 : 0;                     // ENOENT for a cancelled save dialog
   if (ios == 0 && is_read_only_file(target)) ios = 13;  // EACCES: never replace a read-only plan
-  if (ios == 0) ios = out.open(temp);
+  if (ios == 0) ios = create_temp(out, target);
   FreeLine() << ios;
   if (ios != 0) {
     warn_not_converted(infile, outfile, " non converti/Ouverture impossible : ",
-                       " not converted/Cannot be opened: ");
+                       " not converted/Cannot be opened: ", ios);
     return false;
   }
-  const int cleanup = add_stop_cleanup([temp] { remove_file(temp); });
   int iost = 0;
-  write_fpl_v3(flight_plan(), out, iost, rs.qigc, new_landscape.view());
+  const WriteFailure failed = write_fpl_v3(flight_plan(), out, iost, rs.qigc, new_landscape.view());
+  if (failed.status != 0) {
+    const std::string temp = out.name();
+    out.remove();
+    fatal_write_failure(rs, temp, failed.line, failed.status);
+  }
   const int close_status = out.close();
   if (iost == 0) iost = close_status;
-  if (iost == 0) iost = rename_file(temp, target);
-  remove_stop_cleanup(cleanup);
+  if (iost == 0) iost = out.rename_to(target);
   if (iost != 0) {
-    remove_file(temp);
+    out.remove();
     warn_not_converted(infile, outfile,
                        " non converti/\xc9"
                        "criture impossible : ",
-                       " not converted/Cannot be written: ");
+                       " not converted/Cannot be written: ", iost);
     return false;
   }
   return true;

@@ -2,9 +2,13 @@
 
 #include <string>
 
+#include "platform/files.h"
 #include "ui/fatal_message.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
+#include "util/console.h"
+#include "util/log_message.h"
+#include "util/stop_run.h"
 
 namespace tarvel {
 
@@ -46,6 +50,25 @@ void fatal_program_folder_too_long(const RunSettings& rs, std::string_view folde
                 " characters, the final backslash included/Move TARVEL to a folder with a "
                 "shorter path";
   fatal_message(s_error, rs.msg_tit.trimmed(), text);
+}
+
+void fatal_write_failure(const RunSettings& rs, std::string_view output, std::size_t line,
+                         int status) {
+  const bool fr = app_state().qfr;
+  std::string msg = fr ? "TARVEL : erreur d'\xe9"
+                         "criture dans "
+                       : "TARVEL: error writing ";
+  msg += trim_right(output);
+  msg += fr ? ", ligne " : ", line ";
+  msg += std::to_string(line);
+  msg += fr ? " : " : ": ";
+  msg += system_reason(status);
+  msg += " (" + std::to_string(status) + ")";
+  error_output_line(msg);
+  int kind = s_error;
+  error_message_tit(kind, rs.msg_tit.trimmed(), msg, app_state().qline);
+  log_message_f(msg);
+  stop_run(2);
 }
 
 }  // namespace tarvel

@@ -24,6 +24,11 @@ namespace tarvel {
 // it (the settings file, the writable-folder probe) would not fit their fields.
 [[noreturn]] void fatal_program_folder_too_long(const RunSettings& rs, std::string_view folder,
                                                 std::size_t limit);
+// Writing the plan to `output` failed at `line` (numbered from 1) with
+// `status`: the report goes to the error output, to a box, to the log and the
+// console, and the run ends with status 2.
+[[noreturn]] void fatal_write_failure(const RunSettings& rs, std::string_view output,
+                                      std::size_t line, int status);
 
 // Windows-1252 texts of the driver.
 inline constexpr std::string_view kFrCondor3NotFound =

@@ -15,6 +15,7 @@
 #include "install/get_inst_path.h"
 #include "install/install_paths.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "ui/display.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
@@ -46,6 +47,24 @@ void log_version() {
   numver_to_char(numver, text, len);
   const FixedText<25> line(std::string("TARVEL - Version ") + std::string(text.view()));
   log_message_f(line.view());
+}
+
+// The log could not be created in the working folder (started from a folder
+// the user cannot write): it goes to the program's folder, proven writable
+// at start-up, under the same name, and the console says where.
+void move_log_to_program_folder(const RunSettings& rs) {
+  if (rs.instpath.is_blank()) return;
+  const std::string path = std::string(rs.instpath.trimmed()) + std::string(log_file_name());
+  if (path.size() > 256) return;  // a cut name would be another file
+  if (log_command_f("CREATE " + path) != 0) return;
+  if (app_state().qfr) {
+    console_line(
+        "Dossier de travail non accessible en \xe9"
+        "criture : journal dans " +
+        path);
+  } else {
+    console_line("The working folder cannot be written: log file in " + path);
+  }
 }
 
 void read_settings_file(RunSettings& rs) {
@@ -111,8 +130,9 @@ int tarvel_main(std::vector<std::string> args) {
   set_process_args(std::move(args));
   const std::vector<std::string>& argv = process_args();
 
+  platform_guard_process();
   RunSettings rs;
-  log_message_f("CREATE");
+  const int log_status = log_command_f("CREATE");
   if (!log_name_too_long().empty()) fatal_path_too_long(rs, log_name_too_long());
   const std::string program_folder = get_inst_path(rs.instpath);
   app_state().qfr = IsLanguageFrench() == 1;
@@ -120,6 +140,7 @@ int tarvel_main(std::vector<std::string> args) {
     fatal_program_folder_too_long(rs, program_folder, kMaxProgramFolder);
   }
   check_writable_folder(rs.instpath, rs.msg_tit);
+  if (log_status != 0) move_log_to_program_folder(rs);
   log_version();
   read_settings_file(rs);
   const PrefixSearch prefix = settle_wine_prefix(rs);

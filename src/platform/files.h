@@ -39,4 +39,20 @@ int remove_file(std::string_view path);
 // Replaces `to` by `from` (an existing `to` is overwritten). 0 or an errno value.
 int rename_file(std::string_view from, std::string_view to);
 
+// Creates `path` as a new, empty file open for binary writing. It never opens
+// a name that already exists: whatever stands there (a file, a folder, a
+// symbolic link, even one that points nowhere) makes it fail with EEXIST.
+// nullptr when it fails (errno tells why).
+std::FILE* create_new_file(std::string_view path);
+// Removes `path` only when it is a plain file: a regular file, not a link,
+// with no other name (one hard link). 0 when removed; ENOENT when nothing is
+// there; EEXIST when something else stands there (it is left as it is);
+// otherwise the errno value of the failure.
+int remove_plain_file(std::string_view path);
+
+// The system's own text for the failure `status` of one of the calls above
+// (on Windows the system's message for the error behind it; elsewhere the
+// C library's text for the errno value).
+std::string system_reason(int status);
+
 }  // namespace tarvel

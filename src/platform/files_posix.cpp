@@ -1,11 +1,14 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <cstring>
 
 #include "platform/files.h"
 #include "platform/text_encoding.h"
@@ -160,5 +163,28 @@ int remove_file(std::string_view path) {
 int rename_file(std::string_view from, std::string_view to) {
   return std::rename(native_own_path(from).c_str(), native_own_path(to).c_str()) == 0 ? 0 : errno;
 }
+
+std::FILE* create_new_file(std::string_view path) {
+  const int fd =
+      ::open(native_own_path(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* f = ::fdopen(fd, "wb");
+  if (f == nullptr) {
+    const int e = errno;
+    ::close(fd);
+    errno = e;
+  }
+  return f;
+}
+
+int remove_plain_file(std::string_view path) {
+  const std::string native = native_own_path(path);
+  struct stat st {};
+  if (::lstat(native.c_str(), &st) != 0) return errno;
+  if (!S_ISREG(st.st_mode) || st.st_nlink != 1) return EEXIST;
+  return ::unlink(native.c_str()) == 0 ? 0 : errno;
+}
+
+std::string system_reason(int status) { return std::strerror(status); }
 
 }  // namespace tarvel

@@ -1,10 +1,40 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 
+#include "platform/files.h"
 #include "platform/process.h"
 
 namespace tarvel {
+
+namespace {
+
+// The console handler runs in a thread of its own; the lock keeps it from
+// removing a file while the program creates, names or renames it.
+CRITICAL_SECTION g_interrupt_lock;
+bool g_lock_ready = false;
+char g_interrupt_path[MAX_PATH * 4];
+bool g_interrupt_path_set = false;
+
+BOOL WINAPI on_console_event(DWORD event) {
+  switch (event) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+    case CTRL_CLOSE_EVENT:
+    case CTRL_LOGOFF_EVENT:
+    case CTRL_SHUTDOWN_EVENT: break;
+    default: return FALSE;
+  }
+  // The lock stays taken: the process ends below, and nothing may create a
+  // new file meanwhile.
+  EnterCriticalSection(&g_interrupt_lock);
+  if (g_interrupt_path_set) DeleteFileA(g_interrupt_path);
+  g_interrupt_path_set = false;
+  return FALSE;  // the system's own handling ends the process
+}
+
+}  // namespace
 
 std::vector<std::string> platform_command_line(int argc, char** argv) {
   std::vector<std::string> args;
@@ -21,6 +51,31 @@ void platform_disable_error_dialogs() {
 #if defined(_UCRT)
   _set_abort_behavior(0, _WRITE_ABORT_MSG | _CALL_REPORTFAULT);
 #endif
+}
+
+void platform_guard_process() {
+  if (!g_lock_ready) {
+    InitializeCriticalSection(&g_interrupt_lock);
+    g_lock_ready = true;
+  }
+  SetConsoleCtrlHandler(&on_console_event, TRUE);
+}
+
+void set_interrupt_file(std::string_view path) {
+  g_interrupt_path_set = false;
+  if (path.empty()) return;
+  const std::string native = native_path(path);
+  if (native.size() >= sizeof g_interrupt_path) return;
+  std::memcpy(g_interrupt_path, native.c_str(), native.size() + 1);
+  g_interrupt_path_set = true;
+}
+
+void hold_interrupts() {
+  if (g_lock_ready) EnterCriticalSection(&g_interrupt_lock);
+}
+
+void release_interrupts() {
+  if (g_lock_ready) LeaveCriticalSection(&g_interrupt_lock);
 }
 
 }  // namespace tarvel

@@ -15,6 +15,22 @@ namespace {
 
 std::string* g_capture = nullptr;
 
+// Set once a write to standard output or to the error output has failed (a
+// pipe whose reader has gone, a closed terminal): nobody reads that stream
+// any more, so later lines are not even tried. The run goes on either way.
+bool g_stdout_lost = false;
+bool g_stderr_lost = false;
+
+void put(std::FILE* stream, bool& lost, std::string_view bytes, bool line_end) {
+  if (lost) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
+  if (line_end) std::putc('\n', stream);
+  if (std::ferror(stream)) {
+    lost = true;
+    std::clearerr(stream);
+  }
+}
+
 // The text buffer of a free-style line, handed from one FreeLine to the next
 // so that the many trace lines of a run cost no allocation each.
 std::string g_spare_line;
@@ -46,25 +62,28 @@ void console_line(std::string_view text) {
     g_capture->push_back('\n');
     return;
   }
+  if (g_stdout_lost) return;
   if (is_ascii(text)) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::putc('\n', stdout);
+    put(stdout, g_stdout_lost, text, true);
     return;
   }
   std::string out = to_display_text(text);
   out.push_back('\n');
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  put(stdout, g_stdout_lost, out, false);
 }
 
 void error_output_line(std::string_view text) {
   console_flush();
+  if (g_stderr_lost) return;
   std::string out = to_display_text(text);
   out.push_back('\n');
-  std::fwrite(out.data(), 1, out.size(), stderr);
-  std::fflush(stderr);
+  put(stderr, g_stderr_lost, out, false);
+  if (!g_stderr_lost && std::fflush(stderr) != 0) g_stderr_lost = true;
 }
 
-void console_flush() { std::fflush(stdout); }
+void console_flush() {
+  if (!g_stdout_lost && std::fflush(stdout) != 0) g_stdout_lost = true;
+}
 
 std::string free_real(float v) {
   char buf[64];

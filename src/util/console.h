@@ -18,6 +18,8 @@
 namespace tarvel {
 
 // Writes one line in plain style (the text alone) on standard output.
+// Once a write to a stream has failed (nobody reads it any more), later lines
+// for that stream are dropped; the caller is never told, and the run goes on.
 void console_line(std::string_view text);
 // Writes one line on the error output.
 void error_output_line(std::string_view text);

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "platform/files.h"
+#include "platform/process.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
@@ -20,6 +22,49 @@ constexpr std::size_t kMaxPath = 256;
 // errno of a failed call, never 0.
 int failure() { return errno != 0 ? errno : 1; }
 
+// Other names tried when something already holds the probe's name (a file of
+// the user's, or a link planted there): that thing is never opened, written
+// or removed.
+constexpr int kProbeNames = 100;
+
+std::string probe_name(int n) {
+  if (n == 0) return std::string(kProbeFileName);
+  const std::string_view stem = kProbeFileName.substr(0, kProbeFileName.rfind('.'));
+  return std::string(stem) + "_" + std::to_string(n) + ".txt";
+}
+
+// Creates the probe new under the first name nothing holds; an interrupt
+// removes it until it is forgotten.
+// A path cut to its field would name another file: it is never created.
+std::FILE* create_probe(std::string_view dir, std::string& probe) {
+  std::FILE* f = nullptr;
+  for (int n = 0; n < kProbeNames; ++n) {
+    probe = std::string(dir) + "\\" + probe_name(n);
+    if (n > 0) FreeLine() << "check_writable_folder " << probe;
+    errno = 0;
+    if (probe.size() > kMaxPath) {
+      errno = ENAMETOOLONG;
+      break;
+    }
+    hold_interrupts();
+    f = create_new_file(probe);
+    const int created = f != nullptr ? 0 : errno;
+    if (f != nullptr) set_interrupt_file(probe);
+    release_interrupts();
+    errno = created;
+    if (f != nullptr || created != EEXIST) break;
+  }
+  return f;
+}
+
+int remove_probe(const std::string& probe) {
+  hold_interrupts();
+  const int status = remove_file(probe);
+  set_interrupt_file("");
+  release_interrupts();
+  return status;
+}
+
 }  // namespace
 
 PathParts split_path_name(std::string_view path) {
@@ -34,21 +79,14 @@ PathParts split_path_name(std::string_view path) {
 
 void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
   const std::string_view dir = trim_right(folder);
-  const std::string probe = std::string(dir) + "\\" + std::string(kProbeFileName);
+  std::string probe = std::string(dir) + "\\" + std::string(kProbeFileName);
   FreeLine() << "check_writable_folder " << probe;
 
   int open_status = 0;
   int rewind_status = 1;
   int write_status = 1;
   int close_status = 1;
-  errno = 0;
-  // A path cut to its field would name another file: it is never created.
-  std::FILE* f = nullptr;
-  if (probe.size() > kMaxPath) {
-    errno = ENAMETOOLONG;
-  } else {
-    f = open_file(probe, "w");
-  }
+  std::FILE* f = create_probe(dir, probe);
   if (f == nullptr) {
     open_status = failure();
   } else {
@@ -59,10 +97,12 @@ void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
           std::fflush(f) != 0) {
         write_status = failure();
       }
-      close_status = std::fclose(f) == 0 ? remove_file(probe) : failure();
+      const int closed = std::fclose(f) == 0 ? 0 : failure();
+      const int removed = remove_probe(probe);
+      close_status = closed != 0 ? closed : removed;
     } else {
-      // The probe file stays behind; the run ends below anyway.
       std::fclose(f);
+      remove_probe(probe);
     }
   }
   FreeLine() << open_status << rewind_status << write_status << close_status;

@@ -97,7 +97,7 @@ std::string default_log_name(const LogTime& t) {
   return std::string(name) + stamp;
 }
 
-void create_log(char* msg, std::size_t len) {
+int create_log(char* msg, std::size_t len) {
   const LogTime t = now();
   const std::string_view m(msg, len);
   const bool send_name = trim_right(m) == "CREATE-SEND-NAME";
@@ -127,6 +127,7 @@ void create_log(char* msg, std::size_t len) {
     const std::size_t n = len < g_filnam.width ? len : g_filnam.width;
     for (std::size_t i = 0; i < len; ++i) msg[i] = i < n ? g_filnam[i] : ' ';
   }
+  return status;
 }
 
 void log_text(std::string_view m) {
@@ -176,11 +177,20 @@ void log_message_f(std::string_view msg) {
 void log_message_f_buf(char* msg, std::size_t len) {
   const std::string_view m(msg, len);
   console_line(" >>> " + std::string(trim_right(m)));
-  if (m.substr(0, 6) == "CREATE") {
-    create_log(msg, len);
-  } else {
-    log_text(m);
-  }
+  log_text(m);
+}
+
+int log_command_f(std::string_view cmd) {
+  std::string copy(cmd);
+  return log_command_f_buf(copy.data(), copy.size());
+}
+
+int log_command_f_buf(char* cmd, std::size_t len) {
+  const std::string_view m(cmd, len);
+  console_line(" >>> " + std::string(trim_right(m)));
+  if (m.substr(0, 6) == "CREATE") return create_log(cmd, len);
+  log_text(m);
+  return 0;
 }
 
 void log_message_line(std::string_view line) {

@@ -8,14 +8,10 @@
 
 namespace tarvel {
 
-// One call per message. Commands at the start of `msg`:
-//   "CREATE"            start this run's log file, named after the program
-//                       (argument 0) and the local time
-//   "CREATE" + name     start the log file under that name
-//   "CREATE-SEND-NAME"  like "CREATE"; the chosen name is written back into msg
-// Anything else is a message: an optional level tag "{I}", "{W}" or "{E}"
-// framed by banner lines, then text whose "/" and line feeds separate lines
-// (a text in double quotes is one line). Every call echoes on the console.
+// One call per message: an optional level tag "{I}", "{W}" or "{E}" framed by
+// banner lines, then text whose "/" and line feeds separate lines (a text in
+// double quotes is one line). Every call echoes on the console. A message is
+// always logged as the text it is, whatever it begins with.
 void log_message_f(std::string_view msg);
 void log_message_f_buf(char* msg, std::size_t len);
 
@@ -27,6 +23,21 @@ void log_message_f(FixedText<N>& msg) {
 // One message of one line taken as it stands: its "/" are part of the text
 // (a POSIX path), not line breaks. Echoed on the console like any message.
 void log_message_line(std::string_view line);
+// The program's own call that starts this run's log file, echoed on the
+// console like a message. Commands:
+//   "CREATE"            start the log file, named after the program
+//                       (argument 0) and the local time
+//   "CREATE" + name     start the log file under that name
+//   "CREATE-SEND-NAME"  like "CREATE"; the chosen name is written back into cmd
+// Returns the status of creating the file: 0, or the errno value of the
+// failure. Any other text is logged as a message (status 0).
+int log_command_f(std::string_view cmd);
+int log_command_f_buf(char* cmd, std::size_t len);
+
+template <std::size_t N>
+int log_command_f(FixedText<N>& cmd) {
+  return log_command_f_buf(cmd.data(), N);
+}
 
 // Appends one bare line (no tag, no frame, no echo) to the log file.
 void log_bare_line(std::string_view line);

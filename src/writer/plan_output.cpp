@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "platform/files.h"
+#include "platform/process.h"
 #include "util/fixed_text.h"
 
 namespace tarvel {
@@ -23,6 +24,40 @@ int FilePlanOutput::open(std::string_view path) {
   // The plan is gathered here and written in one call: no stdio buffer on top.
   std::setvbuf(file_, nullptr, _IONBF, 0);
   return 0;
+}
+
+int FilePlanOutput::create(std::string_view path) {
+  if (file_ != nullptr) close();
+  path_ = std::string(trim_right(path));
+  pending_.clear();
+  line_ends_.clear();
+  errno = 0;
+  hold_interrupts();
+  file_ = create_new_file(path_);
+  const int status = file_ != nullptr ? 0 : (errno != 0 ? errno : EIO);
+  if (file_ != nullptr) set_interrupt_file(path_);
+  release_interrupts();
+  if (file_ == nullptr) return status;
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  return 0;
+}
+
+int FilePlanOutput::rename_to(std::string_view to) {
+  int status = file_ != nullptr ? close() : 0;
+  if (status != 0) return status;
+  hold_interrupts();
+  status = rename_file(path_, to);
+  if (status == 0) set_interrupt_file("");
+  release_interrupts();
+  return status;
+}
+
+void FilePlanOutput::remove() {
+  if (file_ != nullptr) close();
+  hold_interrupts();
+  remove_file(path_);
+  set_interrupt_file("");
+  release_interrupts();
 }
 
 int FilePlanOutput::write_line(std::string_view line) {

@@ -48,6 +48,16 @@ class FilePlanOutput final : public PlanOutput {
   // Creates the file, or replaces an existing one, at a Windows-form path
   // (trailing blanks are not part of it). 0, or the errno value of the failure.
   int open(std::string_view path);
+  // Creates the file new at a Windows-form path, never through an existing
+  // name: when anything stands there (a file, a folder, a link) it fails with
+  // EEXIST. While it is open, an interrupt of the process removes it (see
+  // platform/process.h); rename_to and remove end that. 0, or the errno value.
+  int create(std::string_view path);
+  // Closes the file if open, then renames it to `to`, replacing what stands
+  // there. 0, or the status of the failure.
+  int rename_to(std::string_view to);
+  // Closes the file if open (Windows removes no open file), then removes it.
+  void remove();
   bool is_open() const { return file_ != nullptr; }
 
   int write_line(std::string_view line) override;

@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "flightplan/is_true.h"
-#include "util/app_state.h"
 #include "util/console.h"
 #include "util/fixed_text.h"
-#include "util/stop_run.h"
 #include "writer/to_char.h"
 
 namespace tarvel {
@@ -62,8 +60,14 @@ void append_int(std::string& s, long long v) {
   s.append(buf, r.ptr);
 }
 
+// Thrown inside this file only, from the first failed unchecked line to
+// write_fpl_v3, which reports it: nothing after that line is written.
+struct UncheckedLineFailed {
+  WriteFailure failure;
+};
+
 // Writes the lines of one plan, keeps the status of the checked ones and
-// ends the run at the first failed unchecked one.
+// stops at the first failed unchecked one.
 class PlanWriter {
  public:
   explicit PlanWriter(PlanOutput& out) : out_(out) { kinds_.reserve(1024); }
@@ -137,19 +141,7 @@ class PlanWriter {
 
  private:
   [[noreturn]] void io_failure(std::size_t line_index, int status) {
-    std::string msg = app_state().qfr ? "TARVEL : erreur d'\xe9"
-                                        "criture dans "
-                                      : "TARVEL: error writing ";
-    msg += out_.name();
-    msg += app_state().qfr ? ", ligne " : ", line ";
-    append_int(msg, static_cast<long long>(line_index) + 1);
-    msg += app_state().qfr ? " : " : ": ";
-    msg += std::strerror(status);
-    msg += " (";
-    append_int(msg, status);
-    msg += ")";
-    error_output_line(msg);
-    stop_run(2);
+    throw UncheckedLineFailed{{line_index + 1, status}};
   }
 
   PlanOutput& out_;
@@ -321,26 +313,31 @@ void write_description(PlanWriter& w, const FlightPlan& fp) {
 
 }  // namespace
 
-void write_fpl_v3(const FlightPlan& fp, PlanOutput& out, int& iost, bool qigc,
-                  std::string_view new_landscape) {
+WriteFailure write_fpl_v3(const FlightPlan& fp, PlanOutput& out, int& iost, bool qigc,
+                          std::string_view new_landscape) {
   FreeLine() << "write_fpl_v3 : " << out.name() << qigc;
   FreeLine() << trim_right(new_landscape);
   FreeLine() << "Line layouts : [section], key=value";
 
   PlanWriter w(out);
-  w.line(Check::checked, "[Version]");
-  w.line(Check::checked, "Condor version=3000");
-  w.separator();
-  write_task(w, fp, new_landscape);
-  w.separator();
-  write_weather(w, fp);
-  w.separator();
-  write_plane(w, fp);
-  w.separator();
-  write_game_options(w, fp);
-  w.separator();
-  write_description(w, fp);
-  iost = w.finish(iost);
+  try {
+    w.line(Check::checked, "[Version]");
+    w.line(Check::checked, "Condor version=3000");
+    w.separator();
+    write_task(w, fp, new_landscape);
+    w.separator();
+    write_weather(w, fp);
+    w.separator();
+    write_plane(w, fp);
+    w.separator();
+    write_game_options(w, fp);
+    w.separator();
+    write_description(w, fp);
+    iost = w.finish(iost);
+  } catch (const UncheckedLineFailed& failed) {
+    return failed.failure;
+  }
+  return {};
 }
 
 }  // namespace tarvel

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/small_disk.h"
 #include "support/stubbed_run.h"
 
 namespace tarvel {
@@ -483,12 +484,14 @@ TEST(WholeRun, AnOutputThatCannotBeOpenedOrWrittenSkipsOnlyItsPlan) {
     const char* not_converted;
     const char* cannot_open;
     const char* cannot_write;  // UTF-8
+    const char* reason;        // before the system's reason
   };
   const Language languages[] = {
-      {"en_GB.UTF-8", " not converted", "Cannot be opened: ", "Cannot be written: "},
+      {"en_GB.UTF-8", " not converted", "Cannot be opened: ", "Cannot be written: ", ": "},
       {"fr_FR.UTF-8", " non converti", "Ouverture impossible : ",
        "\xc3\x89"
-       "criture impossible : "},
+       "criture impossible : ",
+       " : "},
   };
   for (const Language& l : languages) {
     SCOPED_TRACE(l.lang);
@@ -511,9 +514,10 @@ TEST(WholeRun, AnOutputThatCannotBeOpenedOrWrittenSkipsOnlyItsPlan) {
     const std::string log = in.fx.log();
     EXPECT_TRUE(contains(log, "Condor 3 install path: C:\\Condor3\n" + open + in.c2("A.fpl") +
                                   l.not_converted + "\n" + l.cannot_open + in.c3("A_V3.fpl") +
-                                  "\n" + close + open + in.c2("B.fpl") + l.not_converted + "\n" +
-                                  l.cannot_write + in.c3("B_V3.fpl") + "\n" + close +
-                                  in.c2("C.fpl") + " converted to " + in.c3("C_V3.fpl") + "\n"))
+                                  l.reason + "Permission denied\n" + close + open + in.c2("B.fpl") +
+                                  l.not_converted + "\n" + l.cannot_write + in.c3("B_V3.fpl") +
+                                  l.reason + "Is a directory\n" + close + in.c2("C.fpl") +
+                                  " converted to " + in.c3("C_V3.fpl") + "\n"))
         << log;
   }
 }
@@ -529,20 +533,43 @@ TEST(WholeRun, OptionsTakeEffectWhereverTheyStand) {
 }
 
 TEST(WholeRun, AFailedWriteEndsWithStatus2AndKeepsTheOldPlan) {
-  Installation in;
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  // The file the plan is first written to lands on a full device.
-  in.fx.write(in.fx.c3_plans() / "Task_V3.fpl", "the plan of an earlier run");
-  fs::create_symlink("/dev/full", in.fx.c3_plans() / "Task_V3.fpl.tarvel-tmp");
-  const auto r = in.run({"-auto", "-l:Brenvale3", in.plan("Task.fpl"), in.plan("Later.fpl")});
-  EXPECT_EQ(r.exit_status, 2);
-  EXPECT_TRUE(contains(r.err,
-                       "TARVEL: error writing C:\\users\\ann\\Documents\\Condor3\\FlightPlans\\"
-                       "Task_V3.fpl.tarvel-tmp, line 3: No space left on device"))
-      << r.err;
-  EXPECT_EQ(in.fx.output("Task_V3.fpl"), "the plan of an earlier run");
-  EXPECT_EQ(names_in(in.fx.c3_plans()), std::vector<std::string>{"Task_V3.fpl"});
-  EXPECT_FALSE(contains(in.fx.log(), "converted to"));
+  const std::string temp =
+      "C:\\users\\ann\\Documents\\Condor3\\FlightPlans\\Task_V3.fpl.tarvel-tmp";
+  struct Language {
+    const char* lang;
+    std::string report;  // UTF-8, up to the system's reason
+  };
+  const Language languages[] = {
+      {"en_GB.UTF-8", "TARVEL: error writing " + temp + ", line 3: "},
+      {"fr_FR.UTF-8",
+       "TARVEL : erreur d'\xc3\xa9"
+       "criture dans " +
+           temp + ", ligne 3 : "},
+  };
+  for (const Language& l : languages) {
+    SCOPED_TRACE(l.lang);
+    Installation in;
+    // The output folder is a small disk, full.
+    const test::SmallDisk disk(in.fx.c3_plans());
+    if (!disk.mounted())
+      GTEST_SKIP() << "mounting a small tmpfs is not permitted here (needs root)";
+    in.fx.write(in.fx.c3_plans() / "Task_V3.fpl", "the plan of an earlier run");
+    disk.fill();
+    const auto r = in.run({"-auto", "-l:Brenvale3", in.plan("Task.fpl"), in.plan("Later.fpl")},
+                          {{"LANG", l.lang}});
+    EXPECT_EQ(r.exit_status, 2);
+    EXPECT_TRUE(contains(r.err, l.report)) << r.err;
+    EXPECT_TRUE(contains(r.err, " (28)\n")) << r.err;
+    // Shown like every message that ends a run: a box, the log and its echo.
+    const auto boxes = in.zenity.transcript();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().rfind("error TARVEL: " + l.report, 0), 0u) << boxes.back();
+    EXPECT_TRUE(contains(in.fx.log(), l.report)) << in.fx.log();
+    EXPECT_TRUE(contains(r.out, " >>> " + l.report)) << r.out;
+    EXPECT_EQ(in.fx.output("Task_V3.fpl"), "the plan of an earlier run");
+    EXPECT_EQ(names_in(in.fx.c3_plans()), (std::vector<std::string>{"Task_V3.fpl", "filler"}));
+    EXPECT_FALSE(contains(in.fx.log(), "converted to"));
+  }
 }
 
 }  // namespace

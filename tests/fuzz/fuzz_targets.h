@@ -119,7 +119,7 @@ class InputScope {
     set_dialog_backend(&dialogs_);
     set_console_capture(&console_);
     // A log of its own for each input, so that a long run does not grow it.
-    log_message_f("CREATE" + (env_.dir() / "fuzz.log").string());
+    log_command_f("CREATE" + (env_.dir() / "fuzz.log").string());
     install_paths().instpath3 = env_.condor3().string();
     utm_reset_state();
     reset_user_reg_cache();

@@ -8,11 +8,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/program_fixture.h"
+#include "support/small_disk.h"
 
 namespace tarvel {
 namespace {
@@ -453,6 +458,7 @@ TEST(HostileOutput, MissingOutputFolderSkipsEveryPlan) {
   EXPECT_TRUE(contains(log, fx.win(first) + " not converted")) << log;
   EXPECT_TRUE(contains(log, fx.win(second) + " not converted")) << log;
   EXPECT_TRUE(contains(log, "Cannot be opened: ")) << log;
+  EXPECT_TRUE(contains(log, "Task_V3.fpl: No such file or directory")) << log;
   EXPECT_FALSE(fs::exists(fx.c3_plans()));
 }
 
@@ -466,28 +472,83 @@ TEST(HostileOutput, ReadOnlyExistingOutputIsKept) {
   EXPECT_EQ(fs::status(out).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_TRUE(contains(fx.log(), "not converted")) << fx.log();
+  EXPECT_TRUE(contains(fx.log(), "Task_V3.fpl: Permission denied")) << fx.log();
   EXPECT_FALSE(fs::exists(fx.c3_plans() / "Task_V3.fpl.tarvel-tmp"));
 }
 
 // A full disk: the plan is written beside the output first, and that write
-// goes to /dev/full. A failed write of the plan ends the run with status 2
-// and a report on the error output; the existing output stays as it was.
-TEST(HostileOutput, FullDeviceKeepsTheExistingOutput) {
+// fails. The run ends with status 2, the failure shown like any message that
+// ends a run (box, log, console) and on the error output; the temporary file
+// is gone and the existing output stays as it was.
+TEST(HostileOutput, FullDiskKeepsTheExistingOutput) {
   test::ProgramFixture fx;
+  fs::remove_all(fx.c3_plans());
+  const test::SmallDisk disk(fx.c3_plans());
+  if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here (needs root)";
   const fs::path out = fx.write(fx.c3_plans() / "Task_V3.fpl", "an older plan, kept\r\n");
-  const fs::path temp = fx.c3_plans() / "Task_V3.fpl.tarvel-tmp";
-  fs::create_symlink("/dev/full", temp);
+  disk.fill();
   const fs::path later = fx.plan("Later.fpl", test::condor2_plan());
   const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
   const auto run = fx.run({"-auto", "-l:Brenvale3", fx.win(plan), fx.win(later)});
   expect_defined_end(run, 2);
   EXPECT_TRUE(contains(run.err, "No space left on device")) << run.err;
+  EXPECT_TRUE(contains(fx.log(), "error writing")) << fx.log();
+  EXPECT_TRUE(contains(fx.log(), "No space left on device")) << fx.log();
+  EXPECT_TRUE(contains(run.out, "*** TARVEL ***")) << run.out;  // the box, on the console
   EXPECT_EQ(test::read_file(out), "an older plan, kept\r\n");
-  EXPECT_FALSE(fs::exists(fs::symlink_status(temp)));
+  EXPECT_FALSE(fs::exists(fx.c3_plans() / "Task_V3.fpl.tarvel-tmp"));
   EXPECT_FALSE(fs::exists(fx.c3_plans() / "Later_V3.fpl"));
-  struct stat st {};
-  ASSERT_EQ(stat("/dev/full", &st), 0);
-  EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+// Whatever stands at the temporary file's name is never written through: a
+// plain file left by a run that was killed is replaced; a link or a second
+// name of another file is left alone and another temporary name is taken. The
+// output is a plain file holding the plan.
+TEST(HostileOutput, WhatStandsAtTheTemporaryNameIsNeverWrittenThrough) {
+  struct Row {
+    const char* name;
+    std::function<void(const fs::path& temp, const fs::path& outside)> make;
+    bool stays;  // the thing at the temporary name is still there afterwards
+  };
+  const Row rows[] = {
+      {"a file left by a killed run",
+       [](const fs::path& temp, const fs::path&) {
+         std::ofstream(temp, std::ios::binary) << "half a plan";
+       },
+       false},
+      {"a link to a file elsewhere",
+       [](const fs::path& temp, const fs::path& outside) { fs::create_symlink(outside, temp); },
+       true},
+      {"a link to nowhere",
+       [](const fs::path& temp, const fs::path& outside) {
+         fs::create_symlink(outside.parent_path() / "nowhere", temp);
+       },
+       true},
+      {"a second name of a file elsewhere",
+       [](const fs::path& temp, const fs::path& outside) { fs::create_hard_link(outside, temp); },
+       true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::ProgramFixture fx;
+    const fs::path outside = fx.write(fx.root() / "elsewhere" / "keep.txt", "not a plan\n");
+    const fs::path temp = fx.c3_plans() / "Task_V3.fpl.tarvel-tmp";
+    row.make(temp, outside);
+    const auto run = convert(fx, test::condor2_plan());
+    expect_defined_end(run);
+    EXPECT_EQ(test::read_file(outside), "not a plan\n");
+    const fs::path out = fx.c3_plans() / "Task_V3.fpl";
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(out)));
+    EXPECT_EQ(fs::hard_link_count(out), 1u);
+    EXPECT_EQ(the_output(fx), clean_output());
+    EXPECT_EQ(fs::exists(fs::symlink_status(temp)), row.stays);
+    for (const auto& entry : fs::directory_iterator(fx.c3_plans())) {
+      const std::string name = entry.path().filename().string();
+      if (entry.path() != temp) {
+        EXPECT_EQ(name.find("tarvel-tmp"), std::string::npos) << name;
+      }
+    }
+  }
 }
 
 // An output path that is a link to /dev/full is replaced by the plan: the
@@ -503,6 +564,152 @@ TEST(HostileOutput, OutputLinkedToTheFullDeviceIsReplaced) {
   struct stat st {};
   ASSERT_EQ(stat("/dev/full", &st), 0);
   EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+// Files whose names hold "tarvel-tmp" in a folder.
+std::vector<std::string> temporary_files(const fs::path& folder) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find("tarvel-tmp") != std::string::npos) found.push_back(name);
+  }
+  return found;
+}
+
+// A console nobody reads (piped into a program that quits, as `| head -1`)
+// changes nothing: every plan is converted, the log is whole, status 0.
+TEST(HostileConsole, OutputPipeClosedByItsReader) {
+  test::ProgramFixture fx;
+  const fs::path first = fx.plan("Task.fpl", test::condor2_plan());
+  const fs::path second = fx.plan("Other.fpl", test::condor2_plan());
+  test::ProgramOptions options;
+  options.output_closed = true;
+  const auto run = fx.run_with({"-auto", "-l:Brenvale3", fx.win(first), fx.win(second)}, options);
+  expect_defined_end(run);
+  EXPECT_EQ(the_output(fx), clean_output());
+  EXPECT_EQ(fx.output("Other_V3.fpl"), clean_output());
+  EXPECT_TRUE(contains(fx.log(), fx.win(second) + " converted to")) << fx.log();
+  EXPECT_TRUE(temporary_files(fx.c3_plans()).empty());
+}
+
+// Ctrl+C, SIGTERM or SIGHUP at any moment of a batch: the run ends on the
+// signal (the user's choice), no temporary file is left, and every output is
+// either the old complete plan or the new complete one.
+TEST(HostileInterrupt, SignalsDuringABatchLeaveNoTemporaryFile) {
+  constexpr int kPlans = 150;
+  const std::string old_plan = "an older plan, complete\r\n";
+  test::ProgramFixture fx;
+  std::vector<std::string> args = {"-auto", "-l:Brenvale3"};
+  for (int i = 0; i < kPlans; ++i) {
+    args.push_back(fx.win(fx.plan("P" + std::to_string(i) + ".fpl", test::condor2_plan())));
+  }
+  const int signals[] = {SIGINT, SIGTERM, SIGHUP};
+  const int delays_ms[] = {0, 2, 5, 10, 20, 40, 80};
+  int interrupted = 0;
+  for (int sig : signals) {
+    for (int delay : delays_ms) {
+      SCOPED_TRACE("signal " + std::to_string(sig) + " after " + std::to_string(delay) + " ms");
+      for (int i = 0; i < kPlans; i += 2) {
+        fx.write(fx.c3_plans() / ("P" + std::to_string(i) + "_V3.fpl"), old_plan);
+      }
+      test::ProgramOptions options;
+      options.signal_number = sig;
+      options.signal_after_ms = delay;
+      const auto run = fx.run_with(args, options);
+      EXPECT_FALSE(run.timed_out);
+      if (run.signal != 0) {
+        EXPECT_EQ(run.signal, sig);
+        ++interrupted;
+      } else {
+        EXPECT_EQ(run.exit_status, 0) << run.err;  // done before the signal came
+      }
+      EXPECT_TRUE(temporary_files(fx.c3_plans()).empty());
+      EXPECT_FALSE(fs::exists(fx.program_dir() / "tmp_TMP_tmp_TMP_tmp_TMP_tmp_TMP_tmp.txt"));
+      for (const auto& entry : fs::directory_iterator(fx.c3_plans())) {
+        const std::string text = test::read_file(entry.path());
+        EXPECT_TRUE(text == old_plan || text == clean_output()) << entry.path();
+      }
+      fs::remove_all(fx.c3_plans());
+      fs::create_directories(fx.c3_plans());
+    }
+  }
+  EXPECT_GT(interrupted, 0);  // the signals did come during runs
+}
+
+// The start-up probe of the program's folder is created new: a file of that
+// name is neither written nor removed, a link of that name is not written
+// through, and the probe then takes another name that it removes again.
+TEST(HostileProgramFolder, ProbeNameHeldByAFileOrALink) {
+  const std::string probe_name = "tmp_TMP_tmp_TMP_tmp_TMP_tmp_TMP_tmp.txt";
+  struct Row {
+    const char* name;
+    bool link;
+  };
+  const Row rows[] = {{"a file of the user's", false}, {"a link to a file elsewhere", true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::ProgramFixture fx;
+    const fs::path outside = fx.write(fx.root() / "elsewhere" / "keep.txt", "not a probe\n");
+    const fs::path probe = fx.program_dir() / probe_name;
+    if (row.link) {
+      fs::create_symlink(outside, probe);
+    } else {
+      fx.write(probe, "not a probe\n");
+    }
+    const auto run = convert(fx, test::condor2_plan());
+    expect_defined_end(run);
+    EXPECT_EQ(the_output(fx), clean_output());
+    EXPECT_EQ(test::read_file(outside), "not a probe\n");
+    EXPECT_EQ(test::read_file(probe), "not a probe\n");
+    EXPECT_EQ(fs::is_symlink(probe), row.link);
+    for (const auto& entry : fs::directory_iterator(fx.program_dir())) {
+      const std::string name = entry.path().filename().string();
+      if (entry.path() != probe) {
+        EXPECT_EQ(name.find("tmp_TMP"), std::string::npos) << name;
+      }
+    }
+  }
+}
+
+// Plans whose names begin with "CREATE", given by relative paths: their
+// summary and warning lines are logged as they are, and no file but the log
+// appears in the working folder.
+TEST(HostileLog, PlanNamesThatBeginWithCreate) {
+  test::ProgramFixture fx;
+  fx.write(fx.work_dir() / "CREATE task.fpl", test::condor2_plan());
+  const auto run = fx.run({"-auto", "-l:Brenvale3", "CREATE task.fpl", "CREATE_missing.fpl"});
+  expect_defined_end(run);
+  const std::string log = fx.log();
+  EXPECT_TRUE(contains(log, "CREATE task.fpl converted to ")) << log;
+  EXPECT_TRUE(contains(log, "CREATE_missing.fpl\nFile not found")) << log;
+  EXPECT_EQ(fx.output("CREATE task_V3.fpl"), clean_output());
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(fx.work_dir())) {
+    names.push_back(entry.path().filename().string());
+  }
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_TRUE(names[0] == "CREATE task.fpl" || names[1] == "CREATE task.fpl");
+}
+
+// Started from a folder that cannot be written (the working folder is
+// /proc, which not even root can write): the log goes to the program's
+// folder and the console says where.
+TEST(HostileLog, WorkingFolderThatCannotBeWritten) {
+  test::ProgramFixture fx;
+  const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+  test::ProgramOptions options;
+  options.cwd = "/proc";
+  const auto run = fx.run_with({"-auto", "-l:Brenvale3", fx.win(plan)}, options);
+  expect_defined_end(run);
+  EXPECT_EQ(the_output(fx), clean_output());
+  std::string log;
+  for (const auto& entry : fs::directory_iterator(fx.program_dir())) {
+    if (entry.path().extension() == ".log") log = test::read_file(entry.path());
+  }
+  EXPECT_TRUE(contains(log, fx.win(plan) + " converted to")) << log;
+  EXPECT_TRUE(contains(run.out, "The working folder cannot be written: log file in " +
+                                    fx.win(fx.program_dir()) + "\\TARVEL_"))
+      << run.out;
 }
 
 // A program folder whose path, with the names built in it, does not fit the

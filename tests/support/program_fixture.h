@@ -80,6 +80,8 @@ class ProgramFixture {
   // empty value, removes variables.
   ProgramRun run(const std::vector<std::string>& args,
                  const std::map<std::string, std::string>& env = {}) const;
+  // The same with more options; an empty working folder is work_dir().
+  ProgramRun run_with(const std::vector<std::string>& args, ProgramOptions options) const;
 
   // The run's log file (the one TARVEL_*.log in the working folder).
   std::string log() const;

@@ -208,9 +208,16 @@ void ProgramFixture::write_user_reg() const {
 
 ProgramRun ProgramFixture::run(const std::vector<std::string>& args,
                                const std::map<std::string, std::string>& env) const {
-  write_user_reg();
   ProgramOptions options;
-  options.cwd = work_dir();
+  options.env = env;
+  return run_with(args, options);
+}
+
+ProgramRun ProgramFixture::run_with(const std::vector<std::string>& args,
+                                    ProgramOptions options) const {
+  write_user_reg();
+  if (options.cwd.empty()) options.cwd = work_dir();
+  const std::map<std::string, std::string> env = options.env;
   options.env = {{"WINEPREFIX", prefix().string()},
                  {"HOME", root().string()},
                  {"DISPLAY", ""},

@@ -21,6 +21,9 @@ struct ProgramOptions {
   std::map<std::string, std::string> env;  // set (an empty value unsets)
   std::string stdin_text;                  // what standard input holds
   int timeout_seconds = 60;
+  bool output_closed = false;  // nobody reads standard output: its pipe is closed at once
+  int signal_number = 0;       // sent to the program signal_after_ms after its start
+  int signal_after_ms = 0;
 };
 
 // Runs `program` with `args` (argument 0 is the program itself).

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +27,8 @@ ProgramRun run_program(const std::filesystem::path& program, const std::vector<s
     for (int fd : {in_pipe[0], in_pipe[1], out_pipe[0], out_pipe[1], err_pipe[0], err_pipe[1]}) {
       close(fd);
     }
+    // As a shell starts a program, whatever this test process ignores.
+    signal(SIGPIPE, SIG_DFL);
     if (!options.cwd.empty() && chdir(options.cwd.c_str()) != 0) _exit(126);
     for (const auto& [name, value] : options.env) {
       if (value.empty()) {
@@ -56,19 +59,33 @@ ProgramRun run_program(const std::filesystem::path& program, const std::vector<s
   }
   close(in_pipe[1]);
 
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::seconds(options.timeout_seconds);
+  const auto start = std::chrono::steady_clock::now();
+  const auto deadline = start + std::chrono::seconds(options.timeout_seconds);
+  const auto signal_time = start + std::chrono::milliseconds(options.signal_after_ms);
+  bool signal_due = options.signal_number != 0;
   pollfd fds[2] = {{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}};
   int open_fds = 2;
+  if (options.output_closed) {
+    close(out_pipe[0]);
+    fds[0].fd = -1;
+    --open_fds;
+  }
   char buf[65536];
   while (open_fds > 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                          deadline - std::chrono::steady_clock::now())
-                          .count();
+    const auto now = std::chrono::steady_clock::now();
+    if (signal_due && now >= signal_time) {
+      kill(pid, options.signal_number);
+      signal_due = false;
+    }
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count();
     if (left <= 0) {
       run.timed_out = true;
       kill(pid, SIGKILL);
       break;
+    }
+    if (signal_due) {
+      left = std::min<long long>(
+          left, std::chrono::duration_cast<std::chrono::milliseconds>(signal_time - now).count());
     }
     if (poll(fds, 2, static_cast<int>(left)) <= 0) continue;
     for (int k = 0; k < 2; ++k) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,7 @@ TEST_F(LogMessage, CreateNamesTheFileAfterTheProgramAndTheTime) {
     SCOPED_TRACE(c.name);
     set_process_args({c.arg0});
     test::ConsoleCapture console;
-    log_message_f("CREATE");
+    log_command_f("CREATE");
     EXPECT_EQ(log_file_name(), c.file);
     EXPECT_EQ(lines_of(test::read_file(dir_.path() / c.file)),
               (std::vector<std::string>{"2024-01-02 03:04:05", ""}));
@@ -88,13 +89,13 @@ TEST_F(LogMessage, CreateNamesTheFileAfterTheProgramAndTheTime) {
 
 TEST_F(LogMessage, CreateReplacesAnEarlierFileOfTheSameName) {
   dir_.write("TARVEL_2024_01_02-03_04_05.log", "old run\nold line\n");
-  log_message_f("CREATE   ");
+  log_command_f("CREATE   ");
   EXPECT_EQ(log_lines("TARVEL_2024_01_02-03_04_05.log"),
             (std::vector<std::string>{"2024-01-02 03:04:05", ""}));
 }
 
 TEST_F(LogMessage, CreateWithAName) {
-  log_message_f("CREATE    my run.log");
+  log_command_f("CREATE    my run.log");
   EXPECT_EQ(log_file_name(), "my run.log");
   log_message_f("hello");
   EXPECT_EQ(log_lines("my run.log"),
@@ -103,18 +104,18 @@ TEST_F(LogMessage, CreateWithAName) {
 
 TEST_F(LogMessage, CreateSendNameWritesTheNameBack) {
   FixedText<256> msg("CREATE-SEND-NAME");
-  log_message_f(msg);
+  log_command_f(msg);
   EXPECT_EQ(msg, "TARVEL_2024_01_02-03_04_05.log");
   EXPECT_TRUE(std::filesystem::exists(dir_.path() / "TARVEL_2024_01_02-03_04_05.log"));
 
   // A field narrower than the name gets what fits, nothing beyond it.
   FixedText<20> narrow("CREATE-SEND-NAME");
-  log_message_f(narrow);
+  log_command_f(narrow);
   EXPECT_EQ(narrow.view(), "TARVEL_2024_01_02-03");
 
   // Only the exact command sends the name back; anything after it is a name.
   FixedText<300> named("CREATE-SEND-NAME x");
-  log_message_f(named);
+  log_command_f(named);
   EXPECT_EQ(named, "CREATE-SEND-NAME x");
   EXPECT_EQ(log_file_name(), "-SEND-NAME x");
 }
@@ -144,11 +145,17 @@ TEST_F(LogMessage, MessagesAreSplitFramedAndEchoed) {
       {"quoted: one line, slashes kept", "\"C:/dir/a b/\"  ", {"C:/dir/a b/"}},
       {"quoted with a tag", "{E}\"x/y\"", {kError, "x/y", kClose}},
       {"quote only at the start", "\"a/b", {"\"a", "b"}},
+      // Only log_command_f opens a log; a message is never taken for it.
+      {"a plan named CREATE", "CREATE task.fpl converted to x", {"CREATE task.fpl converted to x"}},
+      {"a warning about CREATE_missing.fpl",
+       "{W}CREATE_missing.fpl\nFile not found",
+       {kWarning, "CREATE_missing.fpl", "File not found", kClose}},
+      {"CREATE alone", "CREATE", {"CREATE"}},
       {"text cut at 1024 after the tag",
        "{I}" + long_text,
        {kInfo, long_text.substr(0, 1024), kClose}},
   };
-  log_message_f("CREATE");
+  log_command_f("CREATE");
   std::vector<std::string> all_logged = {"2024-01-02 03:04:05", ""};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -159,8 +166,11 @@ TEST_F(LogMessage, MessagesAreSplitFramedAndEchoed) {
     EXPECT_EQ(lines_of(console.text()), expected_console);
     all_logged.insert(all_logged.end(), c.lines.begin(), c.lines.end());
   }
-  // One header, then every message in call order.
+  // One header, then every message in call order; no other file was made.
   EXPECT_EQ(log_lines("TARVEL_2024_01_02-03_04_05.log"), all_logged);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 TEST_F(LogMessage, BeforeCreateMessagesGoToLogfileTxt) {
@@ -170,7 +180,7 @@ TEST_F(LogMessage, BeforeCreateMessagesGoToLogfileTxt) {
 }
 
 TEST_F(LogMessage, BareLinesGoOnlyToTheFile) {
-  log_message_f("CREATE");
+  log_command_f("CREATE");
   test::ConsoleCapture console;
   log_bare_line("projection notice");
   EXPECT_EQ(console.text(), "");
@@ -178,7 +188,7 @@ TEST_F(LogMessage, BareLinesGoOnlyToTheFile) {
 }
 
 TEST_F(LogMessage, FrenchTextsReachTheFileInTheConsoleEncoding) {
-  log_message_f("CREATE");
+  log_command_f("CREATE");
   log_message_f("Pas de dossier s\xe9lectionn\xe9");
 #ifdef _WIN32
   const std::string expected = "Pas de dossier s\xe9lectionn\xe9";
@@ -191,7 +201,7 @@ TEST_F(LogMessage, FrenchTextsReachTheFileInTheConsoleEncoding) {
 TEST_F(LogMessage, AnUnwritableLogStillEchoesOnTheConsole) {
   dir_.write("plain", "a file, not a folder");
   test::ConsoleCapture console;
-  log_message_f("CREATE plain\\run.log");
+  log_command_f("CREATE plain\\run.log");
   log_message_f("{E}lost/but shown");
   const std::vector<std::string> lines = lines_of(console.text());
   ASSERT_EQ(lines.size(), 7u);
