@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -56,6 +54,51 @@ TEST(Files, ExistenceReadOnlyRenameRemove) {
   EXPECT_FALSE(file_exists(a.string()));
   EXPECT_EQ(remove_file((dir.path() / "c.txt").string()), 0);
   EXPECT_NE(remove_file((dir.path() / "c.txt").string()), 0);
+}
+
+// create_new_file never opens through an existing name, and remove_plain_file
+// removes only a regular file with a single name.
+TEST(Files, NewFilesAreNeverOpenedThroughWhatStandsThere) {
+  test::TempDir dir;
+  const auto target = dir.write("target.txt", "not ours");
+  const auto path = dir.path() / "tmp";
+  struct Case {
+    const char* name;
+    std::function<void()> make;  // puts something at `path` (nothing: leaves it free)
+    int removed;                 // what remove_plain_file gives
+  };
+  const Case cases[] = {
+      {"nothing there", [] {}, ENOENT},
+      {"a plain file", [&] { dir.write("tmp", "stale"); }, 0},
+      {"a link to a file", [&] { std::filesystem::create_symlink(target, path); }, EEXIST},
+      {"a dangling link", [&] { std::filesystem::create_symlink(dir.path() / "none", path); },
+       EEXIST},
+      {"a second name of a file", [&] { std::filesystem::create_hard_link(target, path); }, EEXIST},
+      {"a folder", [&] { std::filesystem::create_directory(path); }, EEXIST},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.make();
+    const bool was_there = std::filesystem::exists(std::filesystem::symlink_status(path));
+    errno = 0;
+    std::FILE* f = create_new_file(path.string());
+    if (was_there) {
+      EXPECT_EQ(f, nullptr);
+      EXPECT_EQ(errno, EEXIST);
+      EXPECT_EQ(remove_plain_file(path.string()), c.removed);
+    } else {
+      ASSERT_NE(f, nullptr);
+      EXPECT_GE(std::fputs("new", f), 0);
+      std::fclose(f);
+      EXPECT_EQ(test::read_file(path), "new");
+      EXPECT_EQ(remove_plain_file(path.string()), 0);
+      EXPECT_EQ(remove_plain_file(path.string()), c.removed);
+    }
+    EXPECT_EQ(test::read_file(target), "not ours");
+    std::filesystem::remove(path);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
+  }
+  EXPECT_EQ(std::filesystem::hard_link_count(target), 1u);
 }
 
 // Below the prefix a name resolves as Windows resolves it: the exact name
@@ -113,49 +156,6 @@ TEST(NativePath, NamesBelowThePrefixResolveWithoutRegardToCase) {
   f = open_file("C:\\plans\\NEW_V3.FPL", "rb");
   ASSERT_NE(f, nullptr);
   std::fclose(f);
-// create_new_file never opens through an existing name, and remove_plain_file
-// removes only a regular file with a single name.
-TEST(Files, NewFilesAreNeverOpenedThroughWhatStandsThere) {
-  test::TempDir dir;
-  const auto target = dir.write("target.txt", "not ours");
-  const auto path = dir.path() / "tmp";
-  struct Case {
-    const char* name;
-    std::function<void()> make;  // puts something at `path` (nothing: leaves it free)
-    int removed;                 // what remove_plain_file gives
-  };
-  const Case cases[] = {
-      {"nothing there", [] {}, ENOENT},
-      {"a plain file", [&] { dir.write("tmp", "stale"); }, 0},
-      {"a link to a file", [&] { std::filesystem::create_symlink(target, path); }, EEXIST},
-      {"a dangling link", [&] { std::filesystem::create_symlink(dir.path() / "none", path); },
-       EEXIST},
-      {"a second name of a file", [&] { std::filesystem::create_hard_link(target, path); }, EEXIST},
-      {"a folder", [&] { std::filesystem::create_directory(path); }, EEXIST},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    c.make();
-    const bool was_there = std::filesystem::exists(std::filesystem::symlink_status(path));
-    errno = 0;
-    std::FILE* f = create_new_file(path.string());
-    if (was_there) {
-      EXPECT_EQ(f, nullptr);
-      EXPECT_EQ(errno, EEXIST);
-      EXPECT_EQ(remove_plain_file(path.string()), c.removed);
-    } else {
-      ASSERT_NE(f, nullptr);
-      EXPECT_GE(std::fputs("new", f), 0);
-      std::fclose(f);
-      EXPECT_EQ(test::read_file(path), "new");
-      EXPECT_EQ(remove_plain_file(path.string()), 0);
-      EXPECT_EQ(remove_plain_file(path.string()), c.removed);
-    }
-    EXPECT_EQ(test::read_file(target), "not ours");
-    std::filesystem::remove(path);
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
-  }
-  EXPECT_EQ(std::filesystem::hard_link_count(target), 1u);
 }
 
 }  // namespace
