@@ -46,7 +46,9 @@ void read_settings_file(RunSettings& rs) {
   rs.inifile = std::string(rs.instpath.trimmed()) + "TARVEL.ini";
   FreeLine() << "INIFILE " << rs.inifile.trimmed();
   if (!file_exists(rs.inifile.view())) return;
-  read_ini(rs.inifile.view(), rs.deffile, rs.landname, rs.qauto_out_names, rs.c2lndpath);
+  const std::string too_long =
+      read_ini(rs.inifile.view(), rs.deffile, rs.landname, rs.qauto_out_names, rs.c2lndpath);
+  if (!too_long.empty()) fatal_path_too_long(rs, too_long);
   if (rs.deffile == "ASK") {
     rs.qask = true;
     rs.deffile.clear();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/console_output.h"
 #include "platform/text_encoding.h"
 
 namespace tarvel {
@@ -47,20 +48,20 @@ void console_line(std::string_view text) {
     return;
   }
   if (is_ascii(text)) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::putc('\n', stdout);
+    write_console_text(stdout, text);
+    write_console_text(stdout, "\n");
     return;
   }
   std::string out = to_display_text(text);
   out.push_back('\n');
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  write_console_text(stdout, out);
 }
 
 void error_output_line(std::string_view text) {
   console_flush();
   std::string out = to_display_text(text);
   out.push_back('\n');
-  std::fwrite(out.data(), 1, out.size(), stderr);
+  write_console_text(stderr, out);
   std::fflush(stderr);
 }
 

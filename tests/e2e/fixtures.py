@@ -14,7 +14,10 @@ Everything is made here, nothing is copied from a real installation:
   C:\\Docs\\      the user's Documents folder: Condor\\FlightPlans\\ holds the
                 Condor 2 plans, Condor3\\FlightPlans\\ receives the output
   C:\\Plans\\     the same plans outside the Condor folders, a defaults file,
-                and Été\\Tâche.fpl, a path outside ASCII
+                Été\\Tâche.fpl and Задача.fpl, paths outside ASCII, and
+                Défauts\\defaults.fpl, a defaults file in an accented folder
+  C:\\users\\Łukasz\\Documents\\   a Documents folder named outside the code page,
+                laid out as C:\\Docs\\
 
 The registry values that point at these folders are set by the caller
 (tests/e2e/lib.sh), since only Wine's own reg command may write them.
@@ -111,6 +114,13 @@ def main():
     write(drive_c / "Plans" / "\u00c9t\u00e9" / "T\u00e2che.fpl", plan_v2("End-to-end plan T\u00e2che"))
     (docs / "Condor3" / "FlightPlans").mkdir(parents=True, exist_ok=True)
     write(drive_c / "Plans" / "Defaults.fpl", DEFAULTS)
+    # Names outside Windows-1252: a Cyrillic plan, a Polish user's Documents.
+    write(drive_c / "Plans" / "\u0417\u0430\u0434\u0430\u0447\u0430.fpl",
+          plan_v2("End-to-end plan Zadacha"))
+    write(drive_c / "Plans" / "D\u00e9fauts" / "defaults.fpl", DEFAULTS)
+    lukasz = drive_c / "users" / "\u0141ukasz" / "Documents"
+    write(lukasz / "Condor" / "FlightPlans" / "Task1.fpl", plan_v2("End-to-end plan Task1"))
+    (lukasz / "Condor3" / "FlightPlans").mkdir(parents=True, exist_ok=True)
 
 
 if __name__ == "__main__":
