@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "flightplan/flight_plan.h"
-#include "platform/text_encoding.h"
 #include "support/test_support.h"
 #include "util/app_state.h"
 #include "writer/plan_output.h"
@@ -564,9 +563,9 @@ TEST(WriteFplV3, ErrorReportFollowsTheLanguage) {
   EXPECT_THROW(write_fpl_v3(*fp, out, iost, false, "Valley"), test::RunStopped);
   const std::string report = testing::internal::GetCapturedStderr();
   app_state().qfr = false;
-  // In the console's encoding: Windows-1252 on Windows, UTF-8 elsewhere.
-  EXPECT_NE(report.find(to_display_text("TARVEL : erreur d'\xe9"
-                                        "criture dans memory, ligne 7")),
+  // In UTF-8 on both systems.
+  EXPECT_NE(report.find("TARVEL : erreur d'\xc3\xa9"
+                        "criture dans memory, ligne 7"),
             std::string::npos)
       << report;
 }
