@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "driver/driver_messages.h"
 #include "util/console.h"
 
 namespace tarvel {
@@ -20,6 +21,15 @@ const std::array<FixedText<128>, hlpstr_lines>& usage_lines() {
       FixedText<128>("file(s)      : path(s) to the file(s) to convert"),
   };
   return lines;
+}
+
+// The value of a "-l:" or "-d:" argument, which must fit a field of `width`
+// bytes: a longer one ends the run with the too-long message (a cut name
+// would name another landscape or file).
+std::string_view whole_value(const RunSettings& rs, std::string_view arg, std::size_t width) {
+  const std::string_view value = trim_right(arg.substr(3));
+  if (value.size() > width) fatal_path_too_long(rs, value);
+  return value;
 }
 
 }  // namespace
@@ -40,9 +50,9 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
     if (arg == "-auto") {
       rs.qauto_out_names = true;
     } else if (arg.starts_with("-l:")) {
-      rs.landname = arg.view().substr(3, 64);
+      rs.landname = whole_value(rs, args[i], rs.landname.width);
     } else if (arg.starts_with("-d:")) {
-      rs.deffile = arg.view().substr(3);
+      rs.deffile = whole_value(rs, args[i], rs.deffile.width);
     } else if (arg.starts_with("-")) {
       console_line(std::string(arg.trimmed()) + " : unrecognized option");
       console_line(hlpstr(1).trimmed());
@@ -54,11 +64,11 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
   return OptionsOutcome::go_on;
 }
 
-bool plan_argument(const std::vector<std::string>& args, int k, FixedText<256>& infile) {
+bool plan_argument(const std::vector<std::string>& args, int k, std::string& infile) {
   int seen = 0;
   for (std::size_t i = 1; i < args.size(); ++i) {
-    const FixedText<256> arg(args[i]);
-    if (arg.starts_with("-")) continue;
+    const std::string& arg = args[i];
+    if (!arg.empty() && arg[0] == '-') continue;
     if (++seen == k) {
       infile = arg;
       return true;

@@ -94,7 +94,7 @@ std::string choose_plans(const RunSettings& rs) {
 }
 
 void convert_one(const std::string& path, RunSettings& rs) {
-  if (path.size() > 256) fatal_path_too_long(rs, path);
+  if (trim_right(path).size() > 256) fatal_path_too_long(rs, path);
   FixedText<256> infile(path);
   remove_trail_0(infile);
   if (infile.starts_with("-")) return;
@@ -127,9 +127,8 @@ int tarvel_main(std::vector<std::string> args) {
   }
 
   if (nb_files > 0) {
-    FixedText<256> infile;
-    for (int k = 1; plan_argument(argv, k, infile); ++k)
-      convert_one(std::string(infile.view()), rs);
+    std::string infile;
+    for (int k = 1; plan_argument(argv, k, infile); ++k) convert_one(infile, rs);
   } else {
     std::string file_list = choose_plans(rs);
     std::size_t from = 0;

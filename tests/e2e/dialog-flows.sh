@@ -164,7 +164,9 @@ names_flow() {
     dlg_file_zenity "TARVEL : Select V2 flight plan" "$E2E_DRIVE_C/Plans/Задача.fpl"
   else
     plans+=(Task1_V3.fpl)
-    dlg_files_wine "TARVEL : Select V2 flight plan" 'C:\Plans\' Задача.fpl Task1.fpl
+    # The names are looked up in the folder the dialog shows: give it time
+    # to go to C:\Plans\ first, also on a busy machine.
+    DLG_PAUSE=1.5 dlg_files_wine "TARVEL : Select V2 flight plan" 'C:\Plans\' Задача.fpl Task1.fpl
   fi
   check "$flavour: the open dialog took the names" [ $? -eq 0 ]
   wait_program "$pid"
