@@ -146,8 +146,18 @@ flow() {
   e2e_teardown
 }
 
+# select_all_wine TITLE FOLDER: in a Win32 open dialog, goes to FOLDER (which
+# holds files only) and opens every file in it.
+select_all_wine() {
+  local id
+  id=$(dlg_focus "$1") || return 1
+  dlg_type "$2" && sleep 1.5 &&
+    xdotool mousemove --window "$id" 160 66 click 1 && sleep "$DLG_PAUSE" &&
+    xdotool key shift+End && sleep "$DLG_PAUSE" && xdotool key Return
+}
+
 # A plan named in Cyrillic, Задача.fpl, chosen in the open dialog (under
-# Windows together with the ASCII Task1.fpl, typed as two quoted names): each
+# Windows together with the ASCII Task1.fpl, both selected in the list): each
 # is converted with -auto as the headless run converts it by its path.
 names_flow() {
   local flavour=$1 dir=$2 out3=$E2E_DRIVE_C/Docs/Condor3/FlightPlans ref=$work/names-reference
@@ -155,18 +165,18 @@ names_flow() {
   local prog=("$@") plan
   mkdir -p "$ref"
   mv "$out3"/*_V3.fpl "$work/" 2>/dev/null
-  run_tarvel "$flavour" names-reference -auto -l:Provence3 'C:\Plans\Задача.fpl' 'C:\Plans\Task1.fpl'
+  run_tarvel "$flavour" names-reference -auto -l:Provence3 'C:\Names\Задача.fpl' 'C:\Names\Task1.fpl'
   mv "$out3/Задача_V3.fpl" "$out3/Task1_V3.fpl" "$ref/" ||
     { check "$flavour: headless conversion of Задача.fpl" false; return; }
   (cd "$dir" && exec "${prog[@]}" -auto -l:Provence3) >"$dir.names.stdout" 2>&1 </dev/null &
   local pid=$! plans=(Задача_V3.fpl)
   if [ "$flavour" = native ]; then
-    dlg_file_zenity "TARVEL : Select V2 flight plan" "$E2E_DRIVE_C/Plans/Задача.fpl"
+    dlg_file_zenity "TARVEL : Select V2 flight plan" "$E2E_DRIVE_C/Names/Задача.fpl"
   else
     plans+=(Task1_V3.fpl)
-    # The names are looked up in the folder the dialog shows: give it time
-    # to go to C:\Plans\ first, also on a busy machine.
-    DLG_PAUSE=1.5 dlg_files_wine "TARVEL : Select V2 flight plan" 'C:\Plans\' Задача.fpl Task1.fpl
+    # xdotool cannot type Cyrillic into Wine: the two plans, alone in
+    # C:\Names\, are selected in the list (first one clicked, Shift+End).
+    select_all_wine "TARVEL : Select V2 flight plan" 'C:\Names\'
   fi
   check "$flavour: the open dialog took the names" [ $? -eq 0 ]
   wait_program "$pid"

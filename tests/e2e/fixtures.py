@@ -16,6 +16,7 @@ Everything is made here, nothing is copied from a real installation:
   C:\\Plans\\     the same plans outside the Condor folders, a defaults file,
                 Été\\Tâche.fpl and Задача.fpl, paths outside ASCII, and
                 Défauts\\defaults.fpl, a defaults file in an accented folder
+  C:\\Names\\     Задача.fpl and Task1.fpl alone, for the real open dialog
   C:\\users\\Łukasz\\Documents\\   a Documents folder named outside the code page,
                 laid out as C:\\Docs\\
 
@@ -118,6 +119,10 @@ def main():
     write(drive_c / "Plans" / "\u0417\u0430\u0434\u0430\u0447\u0430.fpl",
           plan_v2("End-to-end plan Zadacha"))
     write(drive_c / "Plans" / "D\u00e9fauts" / "defaults.fpl", DEFAULTS)
+    # A folder of just two plans, one named in Cyrillic, for the open dialog.
+    write(drive_c / "Names" / "\u0417\u0430\u0434\u0430\u0447\u0430.fpl",
+          plan_v2("End-to-end plan Zadacha"))
+    write(drive_c / "Names" / "Task1.fpl", plan_v2("End-to-end plan Task1"))
     lukasz = drive_c / "users" / "\u0141ukasz" / "Documents"
     write(lukasz / "Condor" / "FlightPlans" / "Task1.fpl", plan_v2("End-to-end plan Task1"))
     (lukasz / "Condor3" / "FlightPlans").mkdir(parents=True, exist_ok=True)
