@@ -23,6 +23,15 @@ const std::array<FixedText<128>, hlpstr_lines>& usage_lines() {
   return lines;
 }
 
+// The value of a "-l:" or "-d:" argument, which must fit a field of `width`
+// bytes: a longer one ends the run with the too-long message (a cut name
+// would name another landscape or file).
+std::string_view whole_value(const RunSettings& rs, std::string_view arg, std::size_t width) {
+  const std::string_view value = trim_right(arg.substr(3));
+  if (value.size() > width) fatal_path_too_long(rs, value);
+  return value;
+}
+
 }  // namespace
 
 const FixedText<128>& hlpstr(int line) {
@@ -41,12 +50,9 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
     if (arg == "-auto") {
       rs.qauto_out_names = true;
     } else if (arg.starts_with("-l:")) {
-      rs.landname = arg.view().substr(3, 64);
+      rs.landname = whole_value(rs, args[i], rs.landname.width);
     } else if (arg.starts_with("-d:")) {
-      // A defaults path cut to its field would name another file.
-      const std::string_view path = trim_right(args[i]).substr(3);
-      if (path.size() > rs.deffile.width) fatal_path_too_long(rs, path);
-      rs.deffile = path;
+      rs.deffile = whole_value(rs, args[i], rs.deffile.width);
     } else if (arg.starts_with("-")) {
       console_line(std::string(arg.trimmed()) + " : unrecognized option");
       console_line(hlpstr(1).trimmed());
@@ -61,21 +67,14 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
 bool plan_argument(const std::vector<std::string>& args, int k, std::string& infile) {
   int seen = 0;
   for (std::size_t i = 1; i < args.size(); ++i) {
-    const FixedText<256> arg(args[i]);
-    if (arg.starts_with("-")) continue;
+    const std::string& arg = args[i];
+    if (!arg.empty() && arg[0] == '-') continue;
     if (++seen == k) {
       infile = trim_right(args[i]);
       return true;
     }
   }
   return false;
-}
-
-bool plan_argument(const std::vector<std::string>& args, int k, FixedText<256>& infile) {
-  std::string whole;
-  if (!plan_argument(args, k, whole)) return false;
-  infile = whole;
-  return true;
 }
 
 }  // namespace tarvel

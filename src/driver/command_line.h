@@ -23,19 +23,17 @@ enum class OptionsOutcome {
 // examined), each as its first 256 characters, first to last:
 //   "-help"   print 64 "-" and the usage; end
 //   "-auto"   qauto_out_names = true
-//   "-l:NAME" landname = NAME (64 characters at most)
-//   "-d:FILE" deffile = FILE (253 characters at most)
+//   "-l:NAME" landname = NAME (64 bytes at most)
+//   "-d:FILE" deffile = FILE (256 bytes at most)
+// A longer NAME or FILE ends the run with the too-long message.
 //   other "-..." print "<arg> : unrecognized option" and the first usage line; end
 //   anything else is a plan file (counted in nb_files).
 // Comparisons are case-sensitive; "equal to" ignores trailing blanks only.
 OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& rs, int& nb_files);
 
-// The k-th plan file of the command line (k from 1), as its first 256
-// characters: the k-th argument after argument 0 that does not begin with "-".
-// False when there is none.
-bool plan_argument(const std::vector<std::string>& args, int k, FixedText<256>& infile);
-// The same argument whole, trailing blanks removed, so that a path longer
-// than its field can be refused rather than cut.
+// The k-th plan file of the command line (k from 1), whole: the k-th
+// argument after argument 0 that does not begin with "-". False when there is
+// none.
 bool plan_argument(const std::vector<std::string>& args, int k, std::string& infile);
 
 }  // namespace tarvel

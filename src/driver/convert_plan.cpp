@@ -53,7 +53,8 @@ void take_dialog_text(const RunSettings& rs, const std::string& answer, int len,
 // and the system's reason goes to the log, and false is returned.
 bool read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& infile,
                     const FixedText<256>& path, int unit, bool qverb) {
-  std::ifstream in(native_path(path.view()), std::ios::binary);
+  std::ifstream in;
+  open_input_stream(in, path.view());
   if (unit < 0) FreeLine() << unit << (in ? 0 : 1);
   // A folder opens on some systems and not on others; it is never a plan.
   if (!in || folder_exists(path.view())) fatal_file_not_found(rs, path.view());

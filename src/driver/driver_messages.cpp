@@ -25,7 +25,10 @@ void fatal_file_not_found(const RunSettings& rs, std::string_view file) {
 
 void fatal_path_too_long(const RunSettings& rs, std::string_view path) {
   // The path is cut by the 256-character message; its start tells which one.
-  const std::string start(path.substr(0, 200));
+  // The cut never falls inside a character of UTF-8.
+  std::size_t n = path.size() < 200 ? path.size() : 200;
+  while (n > 0 && n < path.size() && (static_cast<unsigned char>(path[n]) & 0xC0) == 0x80) --n;
+  const std::string start(path.substr(0, n));
   driver_fatal(rs, s_error, start + "/*** Chemin de plus de 256 caract\xe8res ***",
                start + "/*** Path longer than 256 characters ***");
 }

@@ -71,7 +71,9 @@ void read_settings_file(RunSettings& rs) {
   rs.inifile = std::string(rs.instpath.trimmed()) + "TARVEL.ini";
   FreeLine() << "INIFILE " << rs.inifile.trimmed();
   if (!file_exists(rs.inifile.view())) return;
-  read_ini(rs.inifile.view(), rs.deffile, rs.landname, rs.qauto_out_names, rs.c2lndpath);
+  const std::string too_long =
+      read_ini(rs.inifile.view(), rs.deffile, rs.landname, rs.qauto_out_names, rs.c2lndpath);
+  if (!too_long.empty()) fatal_path_too_long(rs, too_long);
   if (rs.deffile == "ASK") {
     rs.qask = true;
     rs.deffile.clear();
@@ -117,7 +119,7 @@ std::string choose_plans(const RunSettings& rs) {
 }
 
 void convert_one(const std::string& path, RunSettings& rs) {
-  if (path.size() > 256) fatal_path_too_long(rs, path);
+  if (trim_right(path).size() > 256) fatal_path_too_long(rs, path);
   FixedText<256> infile(path);
   remove_trail_0(infile);
   if (infile.starts_with("-")) return;

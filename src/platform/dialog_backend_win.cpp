@@ -1,6 +1,7 @@
-// Dialogs on Windows: MessageBoxA, the common open and save dialogs and the
-// shell's folder browser, all with texts in the ANSI code page as the
-// program holds them.
+// Dialogs on Windows: MessageBoxW, the common open and save dialogs and the
+// shell's folder browser, all through the wide calls: the program's texts go
+// out as UTF-16 and the chosen names come back in UTF-8, whatever language
+// they are in.
 #include <windows.h>
 // After windows.h, which they need.
 #include <commdlg.h>
@@ -12,6 +13,7 @@
 
 #include "platform/dialog_backend.h"
 #include "platform/dialog_backend_common.h"
+#include "platform/wide_text_win.h"
 
 namespace tarvel {
 
@@ -34,7 +36,7 @@ UINT box_type(const std::string& buttons, const std::string& icon) {
 }
 
 // "*.fpl;*.txt" NUL "*.fpl;*.txt" NUL NUL; empty when there is no pattern.
-std::string filter_text(const std::vector<std::string>& patterns) {
+std::wstring filter_text(const std::vector<std::string>& patterns) {
   std::string joined;
   for (const std::string& p : patterns) {
     if (p.empty()) continue;
@@ -42,38 +44,44 @@ std::string filter_text(const std::vector<std::string>& patterns) {
     joined += p;
   }
   if (joined.empty()) return {};
-  std::string filter = joined;
-  filter.push_back('\0');
-  filter += joined;
-  filter.push_back('\0');
-  filter.push_back('\0');
+  std::wstring filter = to_wide(joined);
+  filter.push_back(L'\0');
+  filter += to_wide(joined);
+  filter.push_back(L'\0');
+  filter.push_back(L'\0');
   return filter;
 }
 
-// Runs GetOpenFileNameA or GetSaveFileNameA; the result buffer, or nothing
-// when the user cancelled (or the selection did not fit).
+// Runs GetOpenFileNameW or GetSaveFileNameW; the result buffer in UTF-8 (its
+// NUL separators kept), or nothing when the user cancelled (or the selection
+// did not fit).
 template <typename Dialog>
-std::optional<std::vector<char>> file_dialog(Dialog dialog, const std::string& title,
-                                             const std::string& default_path,
-                                             const std::vector<std::string>& patterns,
-                                             DWORD flags) {
+std::optional<std::string> file_dialog(Dialog dialog, const std::string& title,
+                                       const std::string& default_path,
+                                       const std::vector<std::string>& patterns, DWORD flags) {
   const ChooserStart start = split_chooser_start(default_path);
-  const std::string filter = filter_text(patterns);
-  std::vector<char> buf(kSelectionChars, '\0');
-  start.name.copy(buf.data(), std::min(start.name.size(), buf.size() - 1));
+  const std::wstring filter = filter_text(patterns);
+  const std::wstring name = to_wide(start.name);
+  const std::wstring folder = to_wide(start.folder);
+  const std::wstring title_w = to_wide(title);
+  std::vector<wchar_t> buf(kSelectionChars, L'\0');
+  name.copy(buf.data(), std::min(name.size(), buf.size() - 1));
 
-  OPENFILENAMEA ofn{};
+  OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = GetConsoleWindow();
   ofn.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buf.data();
   ofn.nMaxFile = static_cast<DWORD>(buf.size());
-  ofn.lpstrInitialDir = start.folder.empty() ? nullptr : start.folder.c_str();
-  ofn.lpstrTitle = title.c_str();
+  ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  ofn.lpstrTitle = title_w.c_str();
   ofn.Flags = flags | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   if (!dialog(&ofn)) return std::nullopt;
-  return buf;
+  // The texts end at the first double NUL (a single name: at its NUL).
+  std::size_t end = 0;
+  while (end + 1 < buf.size() && !(buf[end] == L'\0' && buf[end + 1] == L'\0')) ++end;
+  return from_wide(std::wstring_view(buf.data(), end + 1));
 }
 
 // What the folder browser is told when its window is ready.
@@ -90,14 +98,11 @@ struct BrowseStart {
 int CALLBACK browse_start(HWND hwnd, UINT msg, LPARAM, LPARAM data) {
   if (msg != BFFM_INITIALIZED || data == 0) return 0;
   const auto* start = reinterpret_cast<const BrowseStart*>(data);
-  if (!start->caption.empty()) SetWindowTextA(hwnd, start->caption.c_str());
+  if (!start->caption.empty()) SetWindowTextW(hwnd, to_wide(start->caption).c_str());
   if (start->folder.empty()) return 0;
-  std::vector<wchar_t> wide(start->folder.size() + 1, L'\0');
-  if (MultiByteToWideChar(CP_ACP, 0, start->folder.c_str(), -1, wide.data(),
-                          static_cast<int>(wide.size())) > 0) {
-    SendMessageW(hwnd, BFFM_SETEXPANDED, TRUE, reinterpret_cast<LPARAM>(wide.data()));
-  }
-  SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(start->folder.c_str()));
+  const std::wstring folder = to_wide(start->folder);
+  SendMessageW(hwnd, BFFM_SETEXPANDED, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+  SendMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
   return 0;
 }
 
@@ -105,7 +110,8 @@ class Win32Dialogs final : public DialogBackend {
  public:
   int message_box(const std::string& title, const std::string& message, const std::string& buttons,
                   const std::string& icon, int) override {
-    switch (MessageBoxA(nullptr, message.c_str(), title.c_str(), box_type(buttons, icon))) {
+    switch (MessageBoxW(nullptr, to_wide(message).c_str(), to_wide(title).c_str(),
+                        box_type(buttons, icon))) {
       case IDOK:
       case IDYES: return 1;
       case IDNO: return buttons == "yesnocancel" ? 2 : 0;
@@ -117,7 +123,7 @@ class Win32Dialogs final : public DialogBackend {
                                        const std::vector<std::string>& patterns,
                                        bool multi) override {
     const DWORD flags = OFN_FILEMUSTEXIST | (multi ? OFN_ALLOWMULTISELECT : 0);
-    const auto buf = file_dialog(GetOpenFileNameA, title, default_path, patterns, flags);
+    const auto buf = file_dialog(GetOpenFileNameW, title, default_path, patterns, flags);
     if (!buf) return std::nullopt;
     return join_multi_selection(buf->data(), buf->size());
   }
@@ -125,26 +131,27 @@ class Win32Dialogs final : public DialogBackend {
   std::optional<std::string> save_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>& patterns) override {
     const auto buf =
-        file_dialog(GetSaveFileNameA, title, default_path, patterns, OFN_OVERWRITEPROMPT);
+        file_dialog(GetSaveFileNameW, title, default_path, patterns, OFN_OVERWRITEPROMPT);
     if (!buf) return std::nullopt;
-    return std::string(buf->data());
+    return std::string(buf->c_str());
   }
 
   std::optional<std::string> select_folder(const std::string& title,
                                            const std::string& default_path) override {
     // The new-style browser needs COM on this thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    BROWSEINFOA bi{};
+    const std::wstring title_w = to_wide(title);
+    BROWSEINFOW bi{};
     bi.hwndOwner = GetConsoleWindow();
-    bi.lpszTitle = title.c_str();
+    bi.lpszTitle = title_w.c_str();
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     const BrowseStart start{title, default_path};
     bi.lpfn = browse_start;
     bi.lParam = reinterpret_cast<LPARAM>(&start);
     std::optional<std::string> chosen;
-    if (PIDLIST_ABSOLUTE pidl = SHBrowseForFolderA(&bi)) {
-      char path[MAX_PATH] = {};
-      if (SHGetPathFromIDListA(pidl, path) && path[0] != '\0') chosen = std::string(path);
+    if (PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi)) {
+      wchar_t path[MAX_PATH] = {};
+      if (SHGetPathFromIDListW(pidl, path) && path[0] != L'\0') chosen = from_wide(path);
       CoTaskMemFree(pidl);
     }
     if (SUCCEEDED(com)) CoUninitialize();

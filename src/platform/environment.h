@@ -12,7 +12,7 @@ namespace tarvel {
 // bytes (its NUL included); nothing when the variable is not defined, is
 // empty, or would not fit the buffer.
 //
-// On Windows GetEnvironmentVariableA. Elsewhere the process environment,
+// On Windows GetEnvironmentVariableW (the value in UTF-8). Elsewhere the process environment,
 // then the Wine prefix's user.reg keys [Volatile Environment] and
 // [Environment] (where Wine keeps USERPROFILE, APPDATA and the like); names
 // are matched there without regard to case, as Windows does.

@@ -1,9 +1,10 @@
 // Files by the program's own (Windows-form) paths.
 //
-// Paths stay in Windows form inside the program. On Windows they are used as
-// they are. Elsewhere the program runs beside a Wine prefix: "X:\rest" opens
-// $WINEPREFIX/dosdevices/x:/rest (WINEPREFIX defaulting to $HOME/.wine) and
-// any other path reads each "\" as "/"; the file system there names files in
+// Paths stay in Windows form inside the program, in UTF-8 (Windows-1252 bytes
+// where a path is not UTF-8). On Windows they reach the system through the
+// wide (UTF-16) calls, so a name in any language is opened as it is. Elsewhere the program runs
+// beside a Wine prefix: "X:\rest" opens $WINEPREFIX/dosdevices/x:/rest (WINEPREFIX defaulting to
+// $HOME/.wine) and any other path reads each "\" as "/"; the file system there names files in
 // UTF-8, so bytes of the program's code page (a folder from the registry) are
 // turned into UTF-8 while UTF-8 already in a path (an argument) is kept.
 // Trailing blanks are not part of a path. Below the prefix names resolve as
@@ -15,6 +16,7 @@
 #pragma once
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,9 @@ bool is_read_only_file(std::string_view path);
 
 // std::fopen on the native path; nullptr when it fails (errno tells why).
 std::FILE* open_file(std::string_view path, const char* mode);
+
+// Opens `in` on the file for reading, in binary mode; false when it fails.
+bool open_input_stream(std::ifstream& in, std::string_view path);
 
 // 0 on success, else an errno value.
 int remove_file(std::string_view path);

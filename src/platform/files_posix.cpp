@@ -156,6 +156,11 @@ std::FILE* open_file(std::string_view path, const char* mode) {
   return std::fopen((reads ? native_path(path) : native_own_path(path)).c_str(), mode);
 }
 
+bool open_input_stream(std::ifstream& in, std::string_view path) {
+  in.open(native_path(path), std::ios::binary);
+  return in.is_open();
+}
+
 int remove_file(std::string_view path) {
   return std::remove(native_own_path(path).c_str()) == 0 ? 0 : errno;
 }

@@ -6,7 +6,7 @@
 
 namespace tarvel {
 
-// GetModuleFileNameA on Windows; elsewhere the target of /proc/self/exe with
+// GetModuleFileNameW on Windows (in UTF-8); elsewhere the target of /proc/self/exe with
 // each "/" turned into "\". Empty when the system gives no path or when the
 // path would not fit a buffer of `buffer_size` bytes with its NUL (a cut path
 // would name another folder).

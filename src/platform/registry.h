@@ -2,7 +2,7 @@
 // traces it: the statuses of opening the key, querying the value and closing
 // the key, and the size the registry reports.
 //
-// On Windows: RegOpenKeyExA, RegQueryValueExA, RegCloseKey. Elsewhere the
+// On Windows: RegOpenKeyExW, RegQueryValueExW, RegCloseKey. Elsewhere the
 // current user's hive is the Wine prefix's user.reg (see user_reg.h).
 #pragma once
 
@@ -33,7 +33,7 @@ struct RegistryRead {
   // the size needed when the value is too long (reg_more_data), else the
   // buffer size.
   unsigned size = 0;
-  // The text up to its first NUL, in the program's code page; empty unless
+  // The text up to its first NUL, in UTF-8; empty unless
   // the query succeeded.
   std::string value;
 };

@@ -1,48 +1,72 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/wide_text_win.h"
 
 namespace tarvel {
+
+namespace {
+
+// The whole stored value of `name` (any length), its type in `type`.
+LONG query_whole_value(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data) {
+  DWORD size = 0;
+  LONG st = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+  // The value may grow between the two calls: ask again while it does.
+  for (int tries = 0; st == ERROR_SUCCESS && tries < 4; ++tries) {
+    data.assign(size + sizeof(wchar_t), 0);
+    DWORD got = size;
+    st = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &got);
+    if (st == ERROR_SUCCESS) {
+      data.resize(got);
+      return st;
+    }
+    if (st == ERROR_MORE_DATA) {
+      size = got;
+      st = ERROR_SUCCESS;
+    }
+  }
+  return st == ERROR_SUCCESS ? ERROR_MORE_DATA : st;
+}
+
+}  // namespace
 
 RegistryRead read_registry_string(RegistryHive hive, std::string_view subkey, std::string_view name,
                                   unsigned buffer_size) {
   RegistryRead r;
   HKEY root = hive == RegistryHive::classes_root ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
   HKEY key = nullptr;
-  const std::string subkey_c(subkey);
-  r.open_status = static_cast<int>(RegOpenKeyExA(root, subkey_c.c_str(), 0, KEY_QUERY_VALUE, &key));
+  r.open_status =
+      static_cast<int>(RegOpenKeyExW(root, to_wide(subkey).c_str(), 0, KEY_QUERY_VALUE, &key));
   if (r.open_status != ERROR_SUCCESS) return r;
   r.opened = true;
 
-  const std::string name_c(name);
-  std::vector<char> buf(buffer_size > 0 ? buffer_size : 1, '\0');
-  DWORD size = buffer_size;
   DWORD type = REG_NONE;
-  LONG st = RegQueryValueExA(key, name_c.c_str(), nullptr, &type,
-                             reinterpret_cast<LPBYTE>(buf.data()), &size);
+  std::vector<BYTE> data;
+  LONG st = query_whole_value(key, to_wide(name), type, data);
   // A value of another type would hand binary bytes over as text.
   if ((st == ERROR_SUCCESS || st == ERROR_MORE_DATA) && type != REG_SZ && type != REG_EXPAND_SZ) {
     st = ERROR_FILE_NOT_FOUND;
-    size = buffer_size;
   }
-  r.query_status = static_cast<int>(st);
-  r.size = size;
+  r.size = buffer_size;
   if (st == ERROR_SUCCESS) {
     // The stored text need not end with a NUL: never read past what came back.
-    const std::size_t n = size < buffer_size ? size : buffer_size;
-    std::string text(buf.data(), n);
-    const std::size_t nul = text.find('\0');
-    if (nul == std::string::npos && n == buffer_size) {
-      // A full buffer without its NUL: the text is longer than the buffer holds.
-      r.query_status = ERROR_MORE_DATA;
-      r.size = buffer_size + 1;
+    std::wstring text(data.size() / sizeof(wchar_t), L'\0');
+    std::copy(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(text.size() * 2),
+              reinterpret_cast<BYTE*>(text.data()));
+    const std::string value = from_wide(text.substr(0, text.find(L'\0')));
+    // The program's buffer counts bytes of UTF-8, the NUL included.
+    r.size = static_cast<unsigned>(value.size() + 1);
+    if (value.size() + 1 > buffer_size) {
+      st = ERROR_MORE_DATA;
     } else {
-      r.value = text.substr(0, nul);
+      r.value = value;
     }
   }
+  r.query_status = static_cast<int>(st);
   r.close_status = static_cast<int>(RegCloseKey(key));
   return r;
 }

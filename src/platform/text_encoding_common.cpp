@@ -13,20 +13,48 @@ constexpr std::uint16_t kHigh[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+void append_utf16(std::u16string& out, std::uint32_t cp) {
+  if (cp < 0x10000) {
+    out.push_back(static_cast<char16_t>(cp));
+  } else {
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+  }
+}
+
+// UTF-16 units of `bytes` (an even count; a last odd byte is dropped) in the
+// given byte order, as UTF-8.
+std::string utf16_bytes_to_utf8(std::string_view bytes, bool big_endian) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    units.push_back(static_cast<char16_t>(big_endian ? (a << 8) | b : (b << 8) | a));
+  }
+  return utf16_to_utf8(units);
+}
+
+}  // namespace
+
 void append_utf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
   } else if (cp < 0x800) {
     out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
+  } else if (cp < 0x10000) {
     out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
 }
-
-}  // namespace
 
 std::uint32_t cp1252_code_point(unsigned char b) {
   if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80];
@@ -91,6 +119,88 @@ std::string mixed_to_utf8(std::string_view text) {
     append_utf8(out, cp1252_code_point(b));
     ++i;
   }
+  return out;
+}
+
+std::string to_display_text(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return mixed_to_utf8(text);
+  }
+  return std::string(text);
+}
+
+bool is_valid_utf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const std::size_t n = utf8_at(text, i).second;
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::u16string to_utf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      out.push_back(static_cast<char16_t>(b));
+      ++i;
+    } else if (const auto [cp, n] = utf8_at(text, i); n != 0) {
+      append_utf16(out, cp);
+      i += n;
+    } else {
+      out.push_back(static_cast<char16_t>(cp1252_code_point(b)));
+      ++i;
+    }
+  }
+  return out;
+}
+
+std::string utf16_to_utf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    std::uint32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    append_utf8(out, cp);
+  }
+  return out;
+}
+
+std::string decode_text_file(std::string_view bytes, TextFileEncoding* found) {
+  TextFileEncoding enc = TextFileEncoding::utf8;
+  std::string out;
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+    enc = TextFileEncoding::utf8_with_mark;
+    bytes.remove_prefix(3);
+    // A file marked UTF-8 that is not (edited since in another editor) is
+    // still read the one way its bytes allow.
+    out = mixed_to_utf8(bytes);
+  } else if (bytes.substr(0, 2) == "\xFF\xFE") {
+    enc = TextFileEncoding::utf16le;
+    out = utf16_bytes_to_utf8(bytes.substr(2), false);
+  } else if (bytes.substr(0, 2) == "\xFE\xFF") {
+    enc = TextFileEncoding::utf16be;
+    out = utf16_bytes_to_utf8(bytes.substr(2), true);
+  } else if (is_valid_utf8(bytes)) {
+    out = std::string(bytes);
+  } else {
+    enc = TextFileEncoding::cp1252;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char c : bytes) append_utf8(out, cp1252_code_point(static_cast<unsigned char>(c)));
+  }
+  if (found != nullptr) *found = enc;
   return out;
 }
 

@@ -9,28 +9,41 @@ namespace tarvel {
 
 namespace {
 
-// Appends code points as Windows-1252 bytes. A surrogate pair (Wine writes
-// the UTF-16 units of a character beyond U+FFFF one by one) is one character
-// and so one "?".
-class Cp1252Out {
+// Appends code points as UTF-8. Wine writes the UTF-16 units of a character
+// beyond U+FFFF one by one: a surrogate pair is put together into its one
+// character, an unpaired surrogate becomes U+FFFD.
+class Utf8Out {
  public:
-  explicit Cp1252Out(std::string& out) : out_(out) {}
+  explicit Utf8Out(std::string& out) : out_(out) {}
+  ~Utf8Out() { flush_high(); }
 
   void put(std::uint32_t cp) {
-    const bool low = cp >= 0xDC00 && cp <= 0xDFFF;
-    const bool pair_end = low && after_high_;
-    after_high_ = cp >= 0xD800 && cp <= 0xDBFF;
-    if (pair_end) return;
-    out_.push_back(static_cast<char>(cp1252_byte(cp)));
+    if (cp >= 0xDC00 && cp <= 0xDFFF && high_ != 0) {
+      append_utf8(out_, 0x10000 + ((high_ - 0xD800) << 10) + (cp - 0xDC00));
+      high_ = 0;
+      return;
+    }
+    flush_high();
+    if (cp >= 0xD800 && cp <= 0xDBFF) {
+      high_ = cp;
+      return;
+    }
+    append_utf8(out_, cp >= 0xDC00 && cp <= 0xDFFF ? 0xFFFD : cp);
   }
+  // A byte of the file as it stands (raw UTF-8, or an escaped character).
   void put_byte(unsigned char b) {
-    after_high_ = false;
+    flush_high();
     out_.push_back(static_cast<char>(b));
   }
 
  private:
+  void flush_high() {
+    if (high_ != 0) append_utf8(out_, 0xFFFD);
+    high_ = 0;
+  }
+
   std::string& out_;
-  bool after_high_ = false;
+  std::uint32_t high_ = 0;  // a high surrogate waiting for its low one
 };
 
 int hex_digit(char c) {
@@ -44,7 +57,7 @@ int hex_digit(char c) {
 // unescaped `close`. Returns the position after `close`, or npos when the
 // line ends first (the text is then malformed and not used).
 std::size_t decode_escaped(std::string_view line, std::size_t pos, char close, std::string& text) {
-  Cp1252Out out(text);
+  Utf8Out out(text);
   std::size_t i = pos;
   while (i < line.size()) {
     const char c = line[i];
@@ -53,7 +66,7 @@ std::size_t decode_escaped(std::string_view line, std::size_t pos, char close, s
       const auto b = static_cast<unsigned char>(c);
       if (b >= 0x80) {
         if (auto [cp, n] = utf8_at(line, i); n != 0) {
-          out.put(cp);
+          for (std::size_t k = 0; k < n; ++k) out.put_byte(static_cast<unsigned char>(line[i + k]));
           i += n;
           continue;
         }
@@ -100,18 +113,18 @@ std::size_t decode_escaped(std::string_view line, std::size_t pos, char close, s
   return std::string_view::npos;
 }
 
-// Case folding for matching, on Windows-1252 bytes: ASCII and the accented
-// capitals fold to their small letters.
+// Case folding for matching, on UTF-8 texts: ASCII and the accented Latin
+// capitals U+00C0..U+00DE fold to their small letters.
 std::string fold(std::string_view s) {
   std::string f(s);
-  for (char& c : f) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
-      c = static_cast<char>(b + 0x20);
-    } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
-      c = static_cast<char>(b + 0x10);
-    } else if (b == 0x9F) {
-      c = static_cast<char>(0xFF);
+  for (std::size_t i = 0; i < f.size(); ++i) {
+    const auto b = static_cast<unsigned char>(f[i]);
+    if (b >= 'A' && b <= 'Z') {
+      f[i] = static_cast<char>(b + 0x20);
+    } else if (b == 0xC3 && i + 1 < f.size()) {
+      const auto c = static_cast<unsigned char>(f[i + 1]);
+      if (c >= 0x80 && c <= 0x9E && c != 0x97) f[i + 1] = static_cast<char>(c + 0x20);
+      ++i;
     }
   }
   return f;

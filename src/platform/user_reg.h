@@ -15,11 +15,11 @@
 // Keys are relative to HKEY_CURRENT_USER and written with their own case;
 // keys and value names match without regard to case, as on Windows. Only
 // string values ("text", str:"text", str(2):"text") are kept; every other
-// type is skipped. Texts are stored in Windows-1252, the program's code page:
+// type is skipped. Texts are stored in UTF-8, as the program holds names:
 // Wine's escapes (\\, \", \n, \t and the other C escapes, octal \ooo, and \x
-// with up to four hex digits of a Unicode code point, as in "Caf\xe9") are
-// decoded, raw UTF-8 is accepted, and a character without a Windows-1252 byte
-// becomes "?", as the ANSI registry functions give it.
+// with up to four hex digits of a UTF-16 unit, as in "Caf\xe9" or the pair
+// "\xd83d\xde00") are decoded, raw UTF-8 is kept, and so every name reads as
+// the wide registry functions give it on Windows.
 #pragma once
 
 #include <map>

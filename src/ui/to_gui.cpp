@@ -32,6 +32,14 @@ void slashes_to_line_breaks(char* msg, std::size_t len) {
   for (; w < len; ++w) msg[w] = ' ';
 }
 
+// At most `n` bytes of `s`, never ending inside a character of UTF-8 (a
+// name cut there would end in a stray byte).
+std::string_view utf8_prefix(std::string_view s, std::size_t n) {
+  if (s.size() <= n) return s;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return s.substr(0, n);
+}
+
 }  // namespace
 
 void error_message_tit_buf(int& msg_status, std::string_view tit, char* msg, std::size_t len,
@@ -42,8 +50,8 @@ void error_message_tit_buf(int& msg_status, std::string_view tit, char* msg, std
     FreeLine() << text;
     return;
   }
-  const std::string msg_c(text.substr(0, kMessageMax));
-  const std::string tit_c(trim_right(tit).substr(0, kTitleMax));
+  const std::string msg_c(utf8_prefix(text, kMessageMax));
+  const std::string tit_c(utf8_prefix(trim_right(tit), kTitleMax));
   DisplayMessage(tit_c, msg_c, msg_status);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/console_output.h"
 #include "platform/text_encoding.h"
 
 namespace tarvel {
@@ -23,8 +24,8 @@ bool g_stderr_lost = false;
 
 void put(std::FILE* stream, bool& lost, std::string_view bytes, bool line_end) {
   if (lost) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), stream);
-  if (line_end) std::putc('\n', stream);
+  write_console_text(stream, bytes);
+  if (line_end) write_console_text(stream, "\n");
   if (std::ferror(stream)) {
     lost = true;
     std::clearerr(stream);

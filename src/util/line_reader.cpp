@@ -28,8 +28,29 @@ bool LineReader::fill() {
   return true;
 }
 
+// A UTF-8 byte-order mark (Notepad's "UTF-8 with BOM") is not part of the
+// first line. A stream that delivers the mark in pieces is completed byte by
+// byte: the block then holds only those few bytes.
+void LineReader::skip_byte_order_mark() {
+  static constexpr char kMark[] = "\xEF\xBB\xBF";
+  if (!fill()) return;
+  for (std::size_t k = 0; k < 3; ++k) {
+    if (pos_ + k == end_) {
+      const int c = in_.good() ? in_.get() : std::char_traits<char>::eof();
+      if (c == std::char_traits<char>::eof()) return;
+      block_[end_++] = static_cast<char>(c);
+    }
+    if (block_[pos_ + k] != kMark[k]) return;
+  }
+  pos_ += 3;
+}
+
 int LineReader::next(std::string& line, std::size_t width) {
   line.clear();
+  if (at_start_) {
+    at_start_ = false;
+    skip_byte_order_mark();
+  }
   if (skip_lf_) {
     skip_lf_ = false;
     if (fill() && block_[pos_] == '\n') ++pos_;

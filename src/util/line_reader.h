@@ -14,7 +14,8 @@ inline constexpr int line_end = -1;   // end of the file
 inline constexpr int line_error = 1;  // the stream failed
 
 // Splits a byte stream into lines ended by LF, CR LF or a lone CR; the line
-// ends are not part of the line and no byte is re-encoded. A last line
+// ends are not part of the line and no byte is re-encoded. A UTF-8
+// byte-order mark at the start of the stream is skipped. A last line
 // without an end is still a line. The stream is read in blocks, so a line of
 // any length costs time in proportion to its length, and only the bytes that
 // the caller keeps are stored.
@@ -36,6 +37,7 @@ class LineReader {
 
  private:
   bool fill();  // false when no byte is left (end or error)
+  void skip_byte_order_mark();
 
   std::istream& in_;
   std::array<char, block_size> block_;
@@ -44,6 +46,7 @@ class LineReader {
   bool skip_lf_ = false;  // the previous line ended at a CR: an LF right after it belongs to it
   bool failed_ = false;
   int error_ = 0;
+  bool at_start_ = true;
 };
 
 }  // namespace tarvel

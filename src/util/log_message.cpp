@@ -1,7 +1,7 @@
 // The log file of a run. Each call opens the file, appends and closes it, so
 // the log is complete on disk after every message even if the run ends
-// abruptly. Lines go to the file in the console's encoding (UTF-8 outside
-// Windows) and with the system's own line ends (text mode).
+// abruptly. Lines go to the file in UTF-8 (the program's French texts
+// converted from Windows-1252) and with the system's own line ends (text mode).
 #include "util/log_message.h"
 
 #include <cerrno>

@@ -358,6 +358,37 @@ TEST(WholeRun, AnAutomaticOutputPathLongerThanItsFieldEndsTheRun) {
   EXPECT_EQ(names_in(in.fx.c3_plans()), std::vector<std::string>{});
 }
 
+// Widths count bytes of UTF-8: a name in Cyrillic of fewer than 256 letters
+// may not fit. It ends the run with the too-long message, never a cut name
+// that would name another file.
+TEST(WholeRun, ArgumentsLongerThanTheirFieldsEndTheRun) {
+  std::string cyrillic;
+  for (int i = 0; i < 100; ++i) cyrillic += "\xd0\x96";  // 100 letters, 200 bytes
+  struct Case {
+    const char* name;
+    bool plan_first;  // the long name is a plan argument, not an option
+    std::string option;
+  };
+  for (const Case& c : {Case{"plan", true, ""}, Case{"-d:", false, "-d:"}}) {
+    SCOPED_TRACE(c.name);
+    Installation in;
+    const fs::path folder = in.fx.drive_c() / "P" / cyrillic;
+    const std::string file =
+        in.fx.win(in.fx.write(folder / (cyrillic + ".fpl"), test::condor2_plan()));
+    ASSERT_GT(file.size(), 256u);
+    std::vector<std::string> args = {"-auto", "-l:Brenvale3"};
+    if (!c.plan_first) args.push_back(c.option + file);
+    if (c.plan_first) args.push_back(file);
+    args.push_back(in.plan("Later.fpl"));
+    const auto r = in.run(args);
+    ASSERT_EQ(r.exit_status, 0);
+    // Cut before the character that byte 200 falls in.
+    const std::string text = file.substr(0, 199) + "\n*** Path longer than 256 characters ***";
+    EXPECT_EQ(in.zenity.transcript(), std::vector<std::string>{"error TARVEL: " + text});
+    EXPECT_EQ(names_in(in.fx.c3_plans()), std::vector<std::string>{});
+  }
+}
+
 TEST(WholeRun, AirspacesBeyondTheFlagsAreLeftOutOfTheList) {
   Installation in;
   // 8200 airspaces: the flags cover airspaces 0 to 8192.

@@ -142,7 +142,49 @@ flow() {
   check "$flavour: the plan is written where the save dialog said" [ -s "$chosen_dir/Chosen.fpl" ]
   check "$flavour: the same plan as the headless conversion" cmp -s "$reference" "$chosen_dir/Chosen.fpl"
   [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"
+  names_flow "$flavour" "$dir" "${prog[@]}"
   e2e_teardown
+}
+
+# select_all_wine TITLE FOLDER: in a Win32 open dialog, goes to FOLDER (which
+# holds files only) and opens every file in it.
+select_all_wine() {
+  local id
+  id=$(dlg_focus "$1") || return 1
+  dlg_type "$2" && sleep 1.5 &&
+    xdotool mousemove --window "$id" 160 66 click 1 && sleep "$DLG_PAUSE" &&
+    xdotool key shift+End && sleep "$DLG_PAUSE" && xdotool key Return
+}
+
+# A plan named in Cyrillic, Задача.fpl, chosen in the open dialog (under
+# Windows together with the ASCII Task1.fpl, both selected in the list): each
+# is converted with -auto as the headless run converts it by its path.
+names_flow() {
+  local flavour=$1 dir=$2 out3=$E2E_DRIVE_C/Docs/Condor3/FlightPlans ref=$work/names-reference
+  shift 2
+  local prog=("$@") plan
+  mkdir -p "$ref"
+  mv "$out3"/*_V3.fpl "$work/" 2>/dev/null
+  run_tarvel "$flavour" names-reference -auto -l:Provence3 'C:\Names\Задача.fpl' 'C:\Names\Task1.fpl'
+  mv "$out3/Задача_V3.fpl" "$out3/Task1_V3.fpl" "$ref/" ||
+    { check "$flavour: headless conversion of Задача.fpl" false; return; }
+  (cd "$dir" && exec "${prog[@]}" -auto -l:Provence3) >"$dir.names.stdout" 2>&1 </dev/null &
+  local pid=$! plans=(Задача_V3.fpl)
+  if [ "$flavour" = native ]; then
+    dlg_file_zenity "TARVEL : Select V2 flight plan" "$E2E_DRIVE_C/Names/Задача.fpl"
+  else
+    plans+=(Task1_V3.fpl)
+    # xdotool cannot type Cyrillic into Wine: the two plans, alone in
+    # C:\Names\, are selected in the list (first one clicked, Shift+End).
+    select_all_wine "TARVEL : Select V2 flight plan" 'C:\Names\'
+  fi
+  check "$flavour: the open dialog took the names" [ $? -eq 0 ]
+  wait_program "$pid"
+  check "$flavour: exit status 0 after choosing Задача.fpl" [ "$WAITED_STATUS" = 0 ]
+  for plan in "${plans[@]}"; do
+    check "$flavour: $plan written as the headless run writes it" cmp -s "$ref/$plan" "$out3/$plan"
+  done
+  [ $failures -eq 0 ] || echo "  (program output: $dir.names.stdout)"
 }
 
 XVFB_DISPLAY=$DISPLAY

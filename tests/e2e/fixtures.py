@@ -15,7 +15,11 @@ Everything is made here, nothing is copied from a real installation:
   C:\\Docs\\      the user's Documents folder: Condor\\FlightPlans\\ holds the
                 Condor 2 plans, Condor3\\FlightPlans\\ receives the output
   C:\\Plans\\     the same plans outside the Condor folders, a defaults file,
-                and Été\\Tâche.fpl, a path outside ASCII
+                Été\\Tâche.fpl and Задача.fpl, paths outside ASCII, and
+                Défauts\\defaults.fpl, a defaults file in an accented folder
+  C:\\Names\\     Задача.fpl and Task1.fpl alone, for the real open dialog
+  C:\\users\\Łukasz\\Documents\\   a Documents folder named outside the code page,
+                laid out as C:\\Docs\\
 
 Far3 is laid only by the cases that need it, so that the dialog runs see the
 same Landscapes folder as ever: C:\\Condor3\\Landscapes\\Far3\\Far3.trn and .air,
@@ -127,6 +131,17 @@ def main():
     write(drive_c / "Plans" / "\u00c9t\u00e9" / "T\u00e2che.fpl", plan_v2("End-to-end plan T\u00e2che"))
     (docs / "Condor3" / "FlightPlans").mkdir(parents=True, exist_ok=True)
     write(drive_c / "Plans" / "Defaults.fpl", DEFAULTS)
+    # Names outside Windows-1252: a Cyrillic plan, a Polish user's Documents.
+    write(drive_c / "Plans" / "\u0417\u0430\u0434\u0430\u0447\u0430.fpl",
+          plan_v2("End-to-end plan Zadacha"))
+    write(drive_c / "Plans" / "D\u00e9fauts" / "defaults.fpl", DEFAULTS)
+    # A folder of just two plans, one named in Cyrillic, for the open dialog.
+    write(drive_c / "Names" / "\u0417\u0430\u0434\u0430\u0447\u0430.fpl",
+          plan_v2("End-to-end plan Zadacha"))
+    write(drive_c / "Names" / "Task1.fpl", plan_v2("End-to-end plan Task1"))
+    lukasz = drive_c / "users" / "\u0141ukasz" / "Documents"
+    write(lukasz / "Condor" / "FlightPlans" / "Task1.fpl", plan_v2("End-to-end plan Task1"))
+    (lukasz / "Condor3" / "FlightPlans").mkdir(parents=True, exist_ok=True)
 
 
 if __name__ == "__main__":

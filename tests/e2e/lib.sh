@@ -15,6 +15,7 @@ source "$E2E_LIB_DIR/wine.sh"
 E2E_RUN_TIMEOUT=${E2E_RUN_TIMEOUT:-120}  # seconds for one run of the program
 RUN_ENV=()  # extra environment of the next runs (NAME=VALUE ...)
 RUN_SETUP=""  # a function given the program folder before each run
+RUN_HOME=run  # the folder under C:\ that holds the program folders
 
 # Registry keys of the fixtures.
 E2E_KEY_C2='HKCU\Software\Condor2'
@@ -66,7 +67,7 @@ reg_sync() {
 # --- Runs -----------------------------------------------------------------
 
 # run_tarvel FLAVOUR NAME ARGS...: runs the program (FLAVOUR wine or native)
-# in a fresh program folder and sets
+# in a fresh program folder, C:\$RUN_HOME\NAME-FLAVOUR, and sets
 #   RUN_DIR    the program folder (Linux path), also the working folder
 #   RUN_FLAVOUR the flavour
 #   RUN_OUT    standard output with the CR of each line removed
@@ -76,7 +77,7 @@ reg_sync() {
 run_tarvel() {
   local flavour=$1 name=$2
   shift 2
-  RUN_DIR=$E2E_DRIVE_C/run/$name-$flavour
+  RUN_DIR=$E2E_DRIVE_C/$RUN_HOME/$name-$flavour
   RUN_OUT=$RUN_DIR.stdout
   RUN_ERR=$RUN_DIR.stderr
   mkdir -p "$RUN_DIR"
@@ -113,10 +114,9 @@ expect_log_has() {  # bytes, as expect_file_has
 }
 
 # log_text FLAVOUR TEXT: TEXT (Windows-1252 bytes, as the program holds its
-# French texts) as the FLAVOUR's log file spells it: unchanged on Windows,
-# UTF-8 on Linux.
+# French texts) as the FLAVOUR's log file spells it: UTF-8 in both builds.
 log_text() {
-  if [ "$1" = native ]; then printf '%s' "$2" | iconv -f CP1252 -t UTF-8; else printf '%s' "$2"; fi
+  printf '%s' "$2" | iconv -f CP1252 -t UTF-8
 }
 
 # keep_output FLAVOUR NAME FILE: moves an output plan out of the prefix, to
@@ -127,18 +127,16 @@ keep_output() {
   mkdir -p "$dir" && mv "$3" "$dir/" && echo "$dir/$(basename "$3")"
 }
 
-# run_output_normalized: the standard output of the last run in UTF-8 (the
-# Windows build writes its code page, Windows-1252), with the program folder
-# and the log file's time stamp replaced by fixed words, so that the runs of
-# both builds can be compared line by line.
+# run_output_normalized: the standard output of the last run (UTF-8 in both
+# builds when it goes to a file), with the program folder and the log file's
+# time stamp replaced by fixed words, so that the runs of both builds can be
+# compared line by line.
 run_output_normalized() {
   local out folder
-  if [ "$RUN_FLAVOUR" != wine ] || ! out=$(iconv -f CP1252 -t UTF-8 "$RUN_OUT" 2>/dev/null); then
-    out=$(cat "$RUN_OUT")
-  fi
+  out=$(cat "$RUN_OUT")
   # The folder as each build spells it: C:\run\NAME under Wine, the Linux
   # path with backslashes for the Linux build.
-  folder="C:\\run\\$(basename "$RUN_DIR")"
+  folder="C:\\$RUN_HOME\\$(basename "$RUN_DIR")"
   out=${out//"$folder"/<program>}
   folder=${RUN_DIR//\//\\}
   out=${out//"$folder"/<program>}

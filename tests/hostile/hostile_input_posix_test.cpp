@@ -140,6 +140,7 @@ TEST(HostilePlan, DamageAroundTheKeysChangesNothing) {
        plan_with(std::string("\x01\x02\x03garbage\x00\x00\x7f\r\n\x80\x9f\xff\r\n\x00\x00\x00\r\n"
                              "[\x00Task\r\n=\r\n:\r\n===\r\n",
                              44))},
+      {"a UTF-8 byte-order mark", "\xef\xbb\xbf" + plan},
       {"a 1 MiB line", plan_with(std::string(1 << 20, 'x'))},
       {"a 1 MiB line of separators", plan_with(std::string(1 << 20, ','))},
       {"unknown sections and keys", plan_with("[Nonsense]\r\nCountless=99\r\nTP=1\r\nPZ=2\r\n"
@@ -402,6 +403,22 @@ TEST(HostileSettings, SettingsFileOfAnyShape) {
     test::ProgramFixture fx;
     fx.settings(std::string("\0\0\xff\xfe\r\r=\n:\n#\n", 13) + std::string(1 << 20, '=') +
                 "\nLandscape=Brenvale3\r\nDefault_output_files=1\r\n");
+    const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
+    expect_defined_end(fx.run({fx.win(plan)}));
+    EXPECT_EQ(the_output(fx), clean_output());
+  }
+  {
+    // Notepad's "UTF-8 with BOM", for the settings file and the defaults file
+    // it names: each file's first line is read.
+    SCOPED_TRACE("UTF-8 byte-order marks");
+    test::ProgramFixture fx;
+    const fs::path defaults = fx.write(fx.root() / "defaults.fpl",
+                                       "\xef\xbb\xbf[Version]\r\nCondor version=3000\r\n[Task]\r\n"
+                                       "Landscape=Brenvale3\r\n");
+    fx.settings(
+        "\xef\xbb\xbf"
+        "Default_output_files=1\r\nDefaults=" +
+        fx.win(defaults) + "\r\n");
     const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
     expect_defined_end(fx.run({fx.win(plan)}));
     EXPECT_EQ(the_output(fx), clean_output());

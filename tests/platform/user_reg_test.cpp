@@ -43,6 +43,7 @@ constexpr std::string_view kWineUserReg = R"(WINE REGISTRY Version 2
 "Emoji"="\xd83d\xde00!"
 "Euro"="\x20ac 5"
 "Han"="\x4e2d"
+"Lone"="\xdc00."
 "InstallDir"="C:\\Condor3"
 "LastPlayer"="Zo\x00e91"
 "Multi"=str(7):"a\0b\0"
@@ -50,6 +51,10 @@ constexpr std::string_view kWineUserReg = R"(WINE REGISTRY Version 2
 "Quoted"="say \"hi\" \\o/"
 "Tabs"="a\tb\nc"
 "Version"=dword:00000bc6
+
+[Software\\\xc9T\xc9] 1796985983
+#time=1dc6b5e4b1a2c3d
+"\xe0"="ok"
 
 [Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders] 1796985983
 #time=1dc6b5e4a9d3c10
@@ -77,14 +82,16 @@ TEST(UserReg, StringValuesOfWinesOwnFile) {
       {"plain string", "Software\\Condor3", "InstallDir", "C:\\Condor3"},
       {"key and name in another case, key with a final backslash", "SOFTWARE\\CONDOR3\\",
        "installdir", "C:\\Condor3"},
-      {"two-digit \\x escape", "Software\\Condor2", "LastPlayer", "Caf\xE9 Pilot"},
+      {"two-digit \\x escape", "Software\\Condor2", "LastPlayer", "Caf\xC3\xA9 Pilot"},
       {"four-digit \\x escape before a digit", "Software\\Condor3", "LastPlayer",
-       "Zo\xE9"
+       "Zo\xC3\xA9"
        "1"},
       {"escaped quotes and backslash", "Software\\Condor3", "Quoted", "say \"hi\" \\o/"},
-      {"character of the 0x80 row", "Software\\Condor3", "Euro", "\x80 5"},
-      {"character without a Windows-1252 byte", "Software\\Condor3", "Han", "?"},
-      {"surrogate pair is one character", "Software\\Condor3", "Emoji", "?!"},
+      {"character of the 0x80 row", "Software\\Condor3", "Euro", "\xE2\x82\xAC 5"},
+      {"character outside Windows-1252", "Software\\Condor3", "Han", "\xE4\xB8\xAD"},
+      {"surrogate pair is one character", "Software\\Condor3", "Emoji", "\xF0\x9F\x98\x80!"},
+      {"unpaired surrogate", "Software\\Condor3", "Lone", "\xEF\xBF\xBD."},
+      {"accented key and name in another case", "Software\\\xC3\x89t\xC3\xA9", "\xC3\x80", "ok"},
       {"C escapes", "Software\\Condor3", "Tabs", "a\tb\nc"},
       {"octal escape", "Software\\Condor3", "Octal", "\x1B[0m"},
       {"expandable string kept unexpanded", kShellFolders, "Personal", "%USERPROFILE%\\Documents"},
@@ -154,8 +161,8 @@ TEST(UserReg, MalformedLinesAreSkippedAndTheRestRead) {
        "a"},
       {"Windows line ends", head + "[K] 1\r\n\"b\"=\"ok\"\r\n", "K", "b", "ok", "K", "a"},
       {"\\x without digits", head + "[K] 1\n\"b\"=\"\\xyz\"\n", "K", "b", "xyz", "K", "a"},
-      {"raw UTF-8 and stray bytes", head + "[K] 1\n\"b\"=\"\xC3\xA9\xFF\"\n", "K", "b", "\xE9\xFF",
-       "K", "a"},
+      {"raw UTF-8 and stray bytes", head + "[K] 1\n\"b\"=\"\xC3\xA9\xFF\"\n", "K", "b",
+       "\xC3\xA9\xFF", "K", "a"},
       {"binary bytes between lines",
        head + std::string("\0\x01\xFE[\x02\n", 6) + "[K] 1\n\"b\"=\"ok\"\n", "K", "b", "ok", "K",
        "a"},

@@ -45,6 +45,16 @@ TEST(LineReader, LineEnds) {
       {"last line without an end", "a\nlast", {"a", "last"}},
       {"empty file", "", {}},
       {"a single end", "\n", {""}},
+      {"a UTF-8 byte-order mark is skipped", "\xef\xbb\xbfKey=1\r\n", {"Key=1"}},
+      {"only at the start",
+       "a\n\xef\xbb\xbf"
+       "b\n",
+       {"a",
+        "\xef\xbb\xbf"
+        "b"}},
+      {"a mark alone", "\xef\xbb\xbf", {}},
+      {"half a mark is kept", "\xef\xbbx\n", {"\xef\xbbx"}},
+      {"a UTF-16 mark is kept", "\xff\xfeK\n", {"\xff\xfeK"}},
       {"bytes kept as they are",
        std::string("\xe9t\xe9\t\0x", 6),
        {std::string("\xe9t\xe9\t\0x", 6)}},
@@ -74,6 +84,36 @@ TEST(LineReader, LongLinesAreCutAndSkippedWhole) {
 
   const Lines wide = split("DisabledAirspaces=" + std::string(600, '1') + "\n", 517);
   EXPECT_EQ(wide.lines[0].size(), 517u);
+}
+
+// A stream that hands over one byte at a time, as a pipe may.
+class TrickleBuf : public std::streambuf {
+ public:
+  explicit TrickleBuf(std::string bytes) : bytes_(std::move(bytes)) {}
+
+ protected:
+  int_type underflow() override {
+    if (next_ >= bytes_.size()) return traits_type::eof();
+    char* c = bytes_.data() + next_++;
+    setg(c, c, c + 1);
+    return traits_type::to_int_type(*c);
+  }
+
+ private:
+  std::string bytes_;
+  std::size_t next_ = 0;
+};
+
+TEST(LineReader, AByteOrderMarkDeliveredInPiecesIsSkipped) {
+  TrickleBuf buf("\xef\xbb\xbfKey=1\nNext");
+  std::istream in(&buf);
+  LineReader reader(in);
+  std::string line;
+  ASSERT_EQ(reader.next(line, 80), line_ok);
+  EXPECT_EQ(line, "Key=1");
+  ASSERT_EQ(reader.next(line, 80), line_ok);
+  EXPECT_EQ(line, "Next");
+  EXPECT_EQ(reader.next(line, 80), line_end);
 }
 
 // A stream whose source breaks after its first bytes.

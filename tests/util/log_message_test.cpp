@@ -187,15 +187,13 @@ TEST_F(LogMessage, BareLinesGoOnlyToTheFile) {
   EXPECT_EQ(log_lines("TARVEL_2024_01_02-03_04_05.log").back(), "projection notice");
 }
 
-TEST_F(LogMessage, FrenchTextsReachTheFileInTheConsoleEncoding) {
+// The log is UTF-8 in both builds: the program's French texts (Windows-1252)
+// are converted, a name already in UTF-8 is kept.
+TEST_F(LogMessage, FrenchTextsAndNamesReachTheFileInUtf8) {
   log_command_f("CREATE");
-  log_message_f("Pas de dossier s\xe9lectionn\xe9");
-#ifdef _WIN32
-  const std::string expected = "Pas de dossier s\xe9lectionn\xe9";
-#else
-  const std::string expected = "Pas de dossier s\xc3\xa9lectionn\xc3\xa9";
-#endif
-  EXPECT_EQ(log_lines("TARVEL_2024_01_02-03_04_05.log").back(), expected);
+  log_message_f("Pas de dossier s\xe9lectionn\xe9 : \xd0\x97\xd0\xb0.fpl");
+  EXPECT_EQ(log_lines("TARVEL_2024_01_02-03_04_05.log").back(),
+            "Pas de dossier s\xc3\xa9lectionn\xc3\xa9 : \xd0\x97\xd0\xb0.fpl");
 }
 
 TEST_F(LogMessage, AnUnwritableLogStillEchoesOnTheConsole) {

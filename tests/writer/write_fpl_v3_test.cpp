@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "flightplan/flight_plan.h"
-#include "platform/text_encoding.h"
 #include "support/test_support.h"
 #include "util/app_state.h"
 #include "writer/plan_output.h"
