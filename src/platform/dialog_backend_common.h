@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvel {
 
@@ -21,5 +22,15 @@ struct ChooserStart {
   std::string name;
 };
 ChooserStart split_chooser_start(std::string_view path);
+
+// True when the last part of `path` (after its last "\" or "/") holds a "."
+// after its first character: "Mon vol.fpl" and "a.b" have one, "Mon vol" and
+// ".fpl" have none.
+bool has_extension(std::string_view path);
+
+// The extension a save dialog gives a name typed without one: that of the
+// first pattern when it is "*.<ext>" without wildcards in <ext> ("fpl" for
+// "*.fpl"); empty otherwise. Without its dot.
+std::string default_extension(const std::vector<std::string>& patterns);
 
 }  // namespace tarvel

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog_backend.h"
@@ -17,8 +18,12 @@ namespace tarvel {
 
 namespace {
 
-// Room for the longest selection the program takes (32767 characters).
-constexpr std::size_t kSelectionChars = 32768;
+// Room for a selection of thousands of plans: the dialog returns the folder
+// once and then each name, every one ended by a NUL.
+constexpr std::size_t kSelectionChars = std::size_t{1} << 20;
+// How many files always fit, whatever their names (up to 255 characters
+// each, in a folder of up to MAX_PATH).
+constexpr int kSelectionFiles = static_cast<int>((kSelectionChars - MAX_PATH - 1) / 256);
 
 UINT box_type(const std::string& buttons, const std::string& icon) {
   UINT type = MB_OK;
@@ -55,8 +60,8 @@ std::string filter_text(const std::vector<std::string>& patterns) {
 template <typename Dialog>
 std::optional<std::vector<char>> file_dialog(Dialog dialog, const std::string& title,
                                              const std::string& default_path,
-                                             const std::vector<std::string>& patterns,
-                                             DWORD flags) {
+                                             const std::vector<std::string>& patterns, DWORD flags,
+                                             const std::string& def_ext = {}) {
   const ChooserStart start = split_chooser_start(default_path);
   const std::string filter = filter_text(patterns);
   std::vector<char> buf(kSelectionChars, '\0');
@@ -71,6 +76,7 @@ std::optional<std::vector<char>> file_dialog(Dialog dialog, const std::string& t
   ofn.nMaxFile = static_cast<DWORD>(buf.size());
   ofn.lpstrInitialDir = start.folder.empty() ? nullptr : start.folder.c_str();
   ofn.lpstrTitle = title.c_str();
+  ofn.lpstrDefExt = def_ext.empty() ? nullptr : def_ext.c_str();
   ofn.Flags = flags | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   if (!dialog(&ofn)) return std::nullopt;
   return buf;
@@ -117,15 +123,22 @@ class Win32Dialogs final : public DialogBackend {
                                        const std::vector<std::string>& patterns,
                                        bool multi) override {
     const DWORD flags = OFN_FILEMUSTEXIST | (multi ? OFN_ALLOWMULTISELECT : 0);
+    overflow_ = 0;
     const auto buf = file_dialog(GetOpenFileNameA, title, default_path, patterns, flags);
-    if (!buf) return std::nullopt;
+    if (!buf) {
+      if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) overflow_ = kSelectionFiles;
+      return std::nullopt;
+    }
     return join_multi_selection(buf->data(), buf->size());
   }
 
+  int last_selection_overflow() override { return std::exchange(overflow_, 0); }
+
   std::optional<std::string> save_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>& patterns) override {
-    const auto buf =
-        file_dialog(GetSaveFileNameA, title, default_path, patterns, OFN_OVERWRITEPROMPT);
+    // A name typed without an extension gets the filter's.
+    const auto buf = file_dialog(GetSaveFileNameA, title, default_path, patterns,
+                                 OFN_OVERWRITEPROMPT, default_extension(patterns));
     if (!buf) return std::nullopt;
     return std::string(buf->data());
   }
@@ -150,6 +163,9 @@ class Win32Dialogs final : public DialogBackend {
     if (SUCCEEDED(com)) CoUninitialize();
     return chosen;
   }
+
+ private:
+  int overflow_ = 0;
 };
 
 }  // namespace

@@ -142,7 +142,33 @@ flow() {
   check "$flavour: the plan is written where the save dialog said" [ -s "$chosen_dir/Chosen.fpl" ]
   check "$flavour: the same plan as the headless conversion" cmp -s "$reference" "$chosen_dir/Chosen.fpl"
   [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"
+  [ "$flavour" = wine ] && many_plans_wine "$reference"
   e2e_teardown
+}
+
+# Every plan of a large selection in the Win32 open dialog is converted: 200
+# plans whose names (180 characters) make the dialog's answer and the joined
+# list longer than 32,767 characters. The settings file names the landscape
+# and the output names, so the open dialog is the only one.
+many_plans_wine() {
+  local reference=$1 dir=$E2E_DRIVE_C/run/many-wine many=$E2E_DRIVE_C/Many
+  local out=$E2E_DRIVE_C/Docs/Condor3/FlightPlans pad k
+  mkdir -p "$dir" "$many"
+  pad=$(printf '%0167d' 0 | tr 0 x)
+  for k in $(seq -w 1 200); do cp "$E2E_DRIVE_C/Plans/Task1.fpl" "$many/Plan_${k}_$pad.fpl"; done
+  cp "$E2E_EXE" "$dir/TARVEL.exe"
+  printf 'Landscape=Provence3\r\nDefault_output_files=1\r\n' >"$dir/TARVEL.ini"
+  (cd "$dir" && exec wine ./TARVEL.exe) >"$dir.stdout" 2>"$dir.stderr" </dev/null &
+  local pid=$!
+  check "wine: 200 plans chosen in the open dialog" \
+    dlg_all_files_wine "TARVEL : Select V2 flight plan" 'C:\Many'
+  wait_program "$pid"
+  check "wine, 200 plans: exit status 0" [ "$WAITED_STATUS" = 0 ]
+  check "wine, 200 plans: every plan converted" \
+    [ "$(find "$out" -name "Plan_*_${pad}_V3.fpl" | wc -l)" = 200 ]
+  check "wine, 200 plans: the same plan as the headless conversion" \
+    cmp -s "$reference" "$out/Plan_200_${pad}_V3.fpl"
+  [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"
 }
 
 XVFB_DISPLAY=$DISPLAY

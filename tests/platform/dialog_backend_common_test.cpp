@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tarvel {
 namespace {
@@ -43,6 +44,20 @@ TEST(SplitChooserStart, PatternsAreNotProposedAsNames) {
     const ChooserStart s = split_chooser_start(c.path);
     EXPECT_EQ(s.folder, c.folder);
     EXPECT_EQ(s.name, c.name);
+  }
+}
+
+TEST(DefaultExtension, OnlyAPlainPatternGivesOne) {
+  struct Case {
+    std::vector<std::string> patterns;
+    const char* ext;
+  } cases[] = {
+      {{"*.fpl"}, "fpl"}, {{"*.fpl", "*.txt"}, "fpl"}, {{"*.*"}, ""}, {{"*.f?l"}, ""},
+      {{"*.tar.gz"}, ""}, {{"Task.fpl"}, ""},          {{"*."}, ""},  {{}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.patterns.empty() ? "none" : c.patterns[0]);
+    EXPECT_EQ(default_extension(c.patterns), c.ext);
   }
 }
 
