@@ -14,6 +14,12 @@ namespace tarvel {
 // Reading stops at the end of the buffer even without the final NULs.
 std::string join_multi_selection(const char* buf, std::size_t size);
 
+// False when the dialog's answer ran to the end of the buffer (`size` at
+// least 2, zeroed before the dialog): Windows then fails with
+// FNERR_BUFFERTOOSMALL, but Wine returns the selection cut at the buffer's
+// end, with a name cut short and no final NULs.
+bool selection_complete(const char* buf, std::size_t size);
+
 // A Windows-form default path split for a chooser: the folder to open in
 // (empty when none) and the file name to propose, which is empty when the
 // path ends with a backslash or its last part is a pattern such as "*.fpl".

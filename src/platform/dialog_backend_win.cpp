@@ -125,8 +125,8 @@ class Win32Dialogs final : public DialogBackend {
     const DWORD flags = OFN_FILEMUSTEXIST | (multi ? OFN_ALLOWMULTISELECT : 0);
     overflow_ = 0;
     const auto buf = file_dialog(GetOpenFileNameA, title, default_path, patterns, flags);
-    if (!buf) {
-      if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) overflow_ = kSelectionFiles;
+    if (!buf || !selection_complete(buf->data(), buf->size())) {
+      if (buf || CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) overflow_ = kSelectionFiles;
       return std::nullopt;
     }
     return join_multi_selection(buf->data(), buf->size());
