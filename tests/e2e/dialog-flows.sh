@@ -137,9 +137,10 @@ flow() {
   else
     # The folder dialog opens at the default folder C:\Condor3\Landscapes\
     # with the program's title as its caption.
+    # OK only once the tree has reached the preselected folder.
     dlg_file_wine "TARVEL : Select V2 flight plan" Task1.fpl &&
-      dlg_folder_wine "Select Condor 3 destination landscape" &&
-      dlg_focus TARVEL >/dev/null && xdotool key Return &&
+      dlg_focus "Select Condor 3 destination landscape" >/dev/null && sleep 2 &&
+      xdotool key Return && dlg_focus TARVEL >/dev/null && xdotool key Return &&
       dlg_folder_wine "Select Condor 3 destination landscape" Provence3 &&
       dlg_file_wine "TARVEL : Select V3 flightplan" 'C:\Chosen\Chosen'
   fi
