@@ -92,7 +92,31 @@ FixedText<256> last_folder_name(const FixedText<256>& defdir) {
   return FixedText<256>(d.substr(start, end - start));
 }
 
-Destination choose_destination(RunSettings& rs) {
+// A dialog's title; when the run converts several plans, the name of the plan
+// it asks about follows.
+std::string dialog_title(const RunSettings& rs, std::string_view title,
+                         const FixedText<256>& infile) {
+  std::string text(title);
+  if (rs.several_plans) text += " (" + split_path_name(infile.trimmed()).name + ")";
+  return text;
+}
+
+// Shown when the chosen folder holds no terrain file of its name; the folder
+// dialog then opens again.
+void tell_not_a_landscape(const RunSettings& rs, std::string_view folder, std::string_view name) {
+  std::string shown(folder);
+  while (!shown.empty() && shown.back() == '\\') shown.pop_back();
+  const std::string trn = std::string(name) + ".trn";
+  const std::string text = app_state().qfr
+                               ? "Le dossier " + shown + " n'est pas une sc\xe8ne de Condor 3/(" +
+                                     trn + " introuvable)/Choisissez le dossier d'une sc\xe8ne"
+                               : "The folder " + shown + " is not a Condor 3 landscape/(" + trn +
+                                     " not found)/Choose the folder of a landscape";
+  int kind = s_warning;
+  error_message_tit(kind, rs.msg_tit.trimmed(), text, app_state().qline);
+}
+
+Destination choose_destination(RunSettings& rs, const FixedText<256>& infile) {
   const InstallPaths& ip = install_paths();
   Destination dest;
   if (!rs.landname.is_blank()) {
@@ -102,20 +126,24 @@ Destination choose_destination(RunSettings& rs) {
     dest.new_trnfile = folder + ".trn";
     dest.aspfile = folder + ".air";
   } else {
-    std::string answer;
-    int len = 0;
-    if (GetFolder("Select Condor 3 destination landscape",
-                  trimmed(ip.instpath3.view()) + "\\Landscapes\\", len, answer) != 0) {
-      driver_fatal(rs, s_warning, kFrNoLandscape, "*** No landscape selected ***");
+    const std::string title = dialog_title(rs, "Select Condor 3 destination landscape", infile);
+    for (;;) {
+      std::string answer;
+      int len = 0;
+      if (GetFolder(title, trimmed(ip.instpath3.view()) + "\\Landscapes\\", len, answer) != 0) {
+        driver_fatal(rs, s_warning, kFrNoLandscape, "*** No landscape selected ***");
+      }
+      FixedText<256> defdir;
+      take_dialog_text(rs, answer, len, defdir);
+      const FixedText<256> name = last_folder_name(defdir);
+      const std::string base = trimmed(defdir.view()) + "\\" + trimmed(name.view());
+      dest.new_landscape = name;
+      dest.new_trnfile = base + ".trn";
+      dest.aspfile = base + ".air";
+      dest.from_dialog = true;
+      if (file_exists(dest.new_trnfile.view()) && !folder_exists(dest.new_trnfile.view())) break;
+      tell_not_a_landscape(rs, defdir.trimmed(), name.trimmed());
     }
-    FixedText<256> defdir;
-    take_dialog_text(rs, answer, len, defdir);
-    const FixedText<256> name = last_folder_name(defdir);
-    const std::string base = trimmed(defdir.view()) + "\\" + trimmed(name.view());
-    dest.new_landscape = name;
-    dest.new_trnfile = base + ".trn";
-    dest.aspfile = base + ".air";
-    dest.from_dialog = true;
   }
   FreeLine() << dest.aspfile.trimmed();
   return dest;
@@ -277,7 +305,7 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
     fp.landscape = landscape_sve;
   }
 
-  const Destination dest = choose_destination(rs);
+  const Destination dest = choose_destination(rs, infile);
 
   const std::string land = trimmed(fp.landscape.view());
   const FixedText<256> trnfile(trimmed(rs.c2lndpath.view()) + "\\" + land + "\\" + land + ".trn");
@@ -320,7 +348,8 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
     FreeLine() << "Path " << auto_path;
     std::string answer;
     int len = 0;
-    if (SaveFileName(answer, "TARVEL : Select V3 flightplan", auto_path, "*.fpl", "", len) == 1) {
+    if (SaveFileName(answer, dialog_title(rs, "TARVEL : Select V3 flightplan", infile), auto_path,
+                     "*.fpl", "", len) == 1) {
       take_dialog_text(rs, answer, len, outfile);
     }
   }

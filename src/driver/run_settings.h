@@ -16,6 +16,7 @@ struct RunSettings {
   bool qigc = false;             // passed to the writer; nothing sets it
   FixedText<32> msg_tit = FixedText<32>("TARVEL");  // title of the driver's boxes
   FixedText<32> msgpltfldr;                         // prompt passed to the installation check
+  bool several_plans = false;  // the run converts more than one plan: dialogs name the plan
 };
 
 }  // namespace tarvel

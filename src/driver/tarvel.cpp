@@ -31,9 +31,6 @@ namespace tarvel {
 
 namespace {
 
-// The longest plan list the open dialog may return.
-constexpr std::size_t kMaxFileList = 32767;
-
 // The longest program folder (its final backslash included) whose longest
 // built path, the writable-folder probe (folder, backslash, probe name), fits
 // a 256-character path field; the settings file's name is shorter.
@@ -102,9 +99,10 @@ void find_condor2_landscapes(RunSettings& rs) {
   }
 }
 
-// The plans chosen in the open dialog: full paths joined by "|". Empty when
-// the dialog was cancelled.
-std::string choose_plans(const RunSettings& rs) {
+// The plans chosen in the open dialog: full paths joined by "|", as many as
+// were chosen (each one must fit its own field). Empty when the dialog was
+// cancelled.
+std::string choose_plans() {
   const std::string default_path =
       std::string(install_paths().rootpath2.trimmed()) + "FlightPlans\\*.fpl";
   FreeLine() << default_path;
@@ -114,7 +112,6 @@ std::string choose_plans(const RunSettings& rs) {
                   "Condor Flight Plans (*.fpl)", 1, len) != 1) {
     return {};
   }
-  if (file_list.size() > kMaxFileList) fatal_path_too_long(rs, file_list);
   return file_list;
 }
 
@@ -157,10 +154,12 @@ int tarvel_main(std::vector<std::string> args) {
   }
 
   if (nb_files > 0) {
+    rs.several_plans = nb_files > 1;
     std::string infile;
     for (int k = 1; plan_argument(argv, k, infile); ++k) convert_one(infile, rs);
   } else {
-    std::string file_list = choose_plans(rs);
+    std::string file_list = choose_plans();
+    rs.several_plans = file_list.find('|') != std::string::npos;
     std::size_t from = 0;
     while (!file_list.empty()) {
       const std::size_t bar = file_list.find('|', from);

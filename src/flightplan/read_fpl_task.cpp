@@ -39,8 +39,8 @@ void read_count(FplReadState& st) {
     console_line(" Number of legs=" + text);
   }
   if (fp.nb_wp > maxtp + 1) {
-    refuse_plan(st.qfr, "XCSoar n'accepte pas plus que 30 points de virage",
-                "XCSoar does not support more than 30 turnpoints");
+    refuse_plan(st.qfr, "TARVEL n'accepte pas plus que 30 points de virage",
+                "TARVEL does not support more than 30 turnpoints");
   }
 }
 

@@ -31,6 +31,10 @@ class DialogBackend {
                                                const std::string& default_path,
                                                const std::vector<std::string>& patterns,
                                                bool multi) = 0;
+  // After open_file gave nothing: 0 when the user cancelled; otherwise the
+  // selection did not fit the dialog, which holds this many files in any
+  // selection. Asking clears it.
+  virtual int last_selection_overflow() { return 0; }
   virtual std::optional<std::string> save_file(const std::string& title,
                                                const std::string& default_path,
                                                const std::vector<std::string>& patterns) = 0;

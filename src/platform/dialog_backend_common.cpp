@@ -31,12 +31,31 @@ std::string join_multi_selection(const char* buf, std::size_t size) {
   return joined;
 }
 
+bool selection_complete(const char* buf, std::size_t size) {
+  return size >= 2 && buf[size - 1] == '\0' && buf[size - 2] == '\0';
+}
+
 ChooserStart split_chooser_start(std::string_view path) {
   const std::size_t slash = path.rfind('\\');
   const std::size_t name_at = slash == std::string_view::npos ? 0 : slash + 1;
   ChooserStart start{std::string(path.substr(0, name_at)), std::string(path.substr(name_at))};
   if (start.name.find_first_of("*?") != std::string::npos) start.name.clear();
   return start;
+}
+
+bool has_extension(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  return name.size() > 1 && name.find('.', 1) != std::string_view::npos;
+}
+
+std::string default_extension(const std::vector<std::string>& patterns) {
+  if (patterns.empty()) return {};
+  const std::string& p = patterns.front();
+  if (p.size() < 3 || p.compare(0, 2, "*.") != 0) return {};
+  const std::string ext = p.substr(2);
+  if (ext.find_first_of("*?.\\/") != std::string::npos) return {};
+  return ext;
 }
 
 }  // namespace tarvel

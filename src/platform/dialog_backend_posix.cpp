@@ -123,29 +123,38 @@ class ConsoleDialogs final : public DialogBackend {
 
   std::optional<std::string> open_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>&, bool multi) override {
-    return ask_path(title, default_path,
-                    multi ? "Path(s) of the file(s), separated by |; empty to cancel:"
-                          : "Path of the file; empty to cancel:");
+    // A folder with a pattern ("…\*.fpl") names no file to take.
+    const ChooserStart start = split_chooser_start(default_path);
+    return ask_path(title, start.name.empty() ? std::string() : default_path,
+                    multi ? "Path(s) of the file(s), separated by |" : "Path of the file");
   }
   std::optional<std::string> save_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>&) override {
-    return ask_path(title, default_path, "Path of the file; empty to cancel:");
+    return ask_path(title, default_path, "Path of the file");
   }
   std::optional<std::string> select_folder(const std::string& title,
                                            const std::string& default_path) override {
-    return ask_path(title, default_path, "Path of the folder; empty to cancel:");
+    return ask_path(title, default_path, "Path of the folder");
   }
 
  private:
+  // Shows the default when there is one: Enter alone takes it. The end of
+  // input cancels, and so does an empty answer when there is no default.
   static std::optional<std::string> ask_path(const std::string& title,
                                              const std::string& default_path,
-                                             std::string_view prompt) {
+                                             std::string_view what) {
     if (::isatty(STDIN_FILENO) == 0) return std::nullopt;
+    const bool has_default = default_path.find_first_not_of(' ') != std::string::npos;
     console_line(title);
-    if (!default_path.empty()) console_line("(" + default_path + ")");
-    console_line(prompt);
+    if (has_default) console_line("Default: " + default_path);
+    console_line(std::string(what) + (has_default ? " (Enter: the default; end of input: cancel):"
+                                                  : " (empty or end of input: cancel):"));
     std::optional<std::string> line = typed_line();
-    if (!line || line->find_first_not_of(" \t") == std::string::npos) return std::nullopt;
+    if (!line) return std::nullopt;
+    if (line->find_first_not_of(" \t") == std::string::npos) {
+      if (!has_default) return std::nullopt;
+      return windows_form(default_path.substr(0, default_path.find_last_not_of(' ') + 1));
+    }
     return windows_form(std::move(*line));
   }
 };

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialog_backend.h"
@@ -19,8 +20,12 @@ namespace tarvel {
 
 namespace {
 
-// Room for the longest selection the program takes (32767 characters).
-constexpr std::size_t kSelectionChars = 32768;
+// Room for a selection of thousands of plans: the dialog returns the folder
+// once and then each name, every one ended by a NUL.
+constexpr std::size_t kSelectionChars = std::size_t{1} << 20;
+// How many files always fit, whatever their names (up to 255 characters
+// each, in a folder of up to MAX_PATH).
+constexpr int kSelectionFiles = static_cast<int>((kSelectionChars - MAX_PATH - 1) / 256);
 
 UINT box_type(const std::string& buttons, const std::string& icon) {
   UINT type = MB_OK;
@@ -58,7 +63,9 @@ std::wstring filter_text(const std::vector<std::string>& patterns) {
 template <typename Dialog>
 std::optional<std::string> file_dialog(Dialog dialog, const std::string& title,
                                        const std::string& default_path,
-                                       const std::vector<std::string>& patterns, DWORD flags) {
+                                       const std::vector<std::string>& patterns, DWORD flags,
+                                       const std::string& def_ext = {},
+                                       bool* complete = nullptr) {
   const ChooserStart start = split_chooser_start(default_path);
   const std::wstring filter = filter_text(patterns);
   const std::wstring name = to_wide(start.name);
@@ -74,10 +81,17 @@ std::optional<std::string> file_dialog(Dialog dialog, const std::string& title,
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buf.data();
   ofn.nMaxFile = static_cast<DWORD>(buf.size());
+  const std::wstring def_ext_w = to_wide(def_ext);
   ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   ofn.lpstrTitle = title_w.c_str();
+  ofn.lpstrDefExt = def_ext_w.empty() ? nullptr : def_ext_w.c_str();
   ofn.Flags = flags | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   if (!dialog(&ofn)) return std::nullopt;
+  // A selection cut at the end of the buffer (Wine cuts it rather than
+  // failing) does not end with a double NUL.
+  if (complete != nullptr) {
+    *complete = buf[buf.size() - 1] == L'\0' && buf[buf.size() - 2] == L'\0';
+  }
   // The texts end at the first double NUL (a single name: at its NUL).
   std::size_t end = 0;
   while (end + 1 < buf.size() && !(buf[end] == L'\0' && buf[end + 1] == L'\0')) ++end;
@@ -123,15 +137,24 @@ class Win32Dialogs final : public DialogBackend {
                                        const std::vector<std::string>& patterns,
                                        bool multi) override {
     const DWORD flags = OFN_FILEMUSTEXIST | (multi ? OFN_ALLOWMULTISELECT : 0);
-    const auto buf = file_dialog(GetOpenFileNameW, title, default_path, patterns, flags);
-    if (!buf) return std::nullopt;
+    overflow_ = 0;
+    bool complete = true;
+    const auto buf =
+        file_dialog(GetOpenFileNameW, title, default_path, patterns, flags, {}, &complete);
+    if (!buf || !complete) {
+      if (buf || CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) overflow_ = kSelectionFiles;
+      return std::nullopt;
+    }
     return join_multi_selection(buf->data(), buf->size());
   }
 
+  int last_selection_overflow() override { return std::exchange(overflow_, 0); }
+
   std::optional<std::string> save_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>& patterns) override {
-    const auto buf =
-        file_dialog(GetSaveFileNameW, title, default_path, patterns, OFN_OVERWRITEPROMPT);
+    // A name typed without an extension gets the filter's.
+    const auto buf = file_dialog(GetSaveFileNameW, title, default_path, patterns,
+                                 OFN_OVERWRITEPROMPT, default_extension(patterns));
     if (!buf) return std::nullopt;
     return std::string(buf->c_str());
   }
@@ -157,6 +180,9 @@ class Win32Dialogs final : public DialogBackend {
     if (SUCCEEDED(com)) CoUninitialize();
     return chosen;
   }
+
+ private:
+  int overflow_ = 0;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/dialog_backend_common.h"
+#include "platform/files.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "util/console.h"
@@ -51,6 +53,29 @@ int take_file(std::optional<std::string> result, std::string& file, int& len) {
   return 1;
 }
 
+// A selection larger than the open dialog holds is told with the number of
+// files that always fit; the dialog then opens again.
+void tell_selection_overflow(int limit) {
+  const std::string n = std::to_string(limit);
+  dialog_backend().message_box(
+      "Error",
+      IsLanguageFrench()
+          ? "Trop de plans choisis \xe0 la fois.\nChoisissez au plus " + n +
+                " plans par s\xe9lection."
+          : "Too many plans chosen at once.\nChoose at most " + n + " plans in one selection.",
+      "ok", "warning", 1);
+}
+
+// Whether an existing `path` may be replaced; asked when the save dialog's
+// answer got its extension after the dialog had checked the name without it.
+bool may_replace(const std::string& title, const std::string& path) {
+  if (!file_exists(path)) return true;
+  const std::string text = IsLanguageFrench()
+                               ? path + " existe d\xe9j\xe0.\nVoulez-vous le remplacer ?"
+                               : path + " already exists.\nDo you want to replace it?";
+  return dialog_backend().message_box(title, text, "yesno", "warning", 2) == 1;
+}
+
 }  // namespace
 
 int substrpos(std::string_view s, std::string& sub, int p1, int p2) {
@@ -72,9 +97,17 @@ int GetFileName(std::string& file, std::string_view title, std::string_view path
   const std::string path_c = c_text(path);
   console_line("GetFileName " + filter_c + " " + std::to_string(filter_c.size()));
   console_line("GetFileName " + path_c + " " + std::to_string(path_c.size()));
-  return take_file(
-      dialog_backend().open_file(c_text(title), path_c, split_filter(filter_c), multi != 0), file,
-      len);
+  for (;;) {
+    std::optional<std::string> result =
+        dialog_backend().open_file(c_text(title), path_c, split_filter(filter_c), multi != 0);
+    if (!result) {
+      if (const int limit = dialog_backend().last_selection_overflow(); limit > 0) {
+        tell_selection_overflow(limit);
+        continue;
+      }
+    }
+    return take_file(std::move(result), file, len);
+  }
 }
 
 int SaveFileName(std::string& file, std::string_view title, std::string_view path,
@@ -84,8 +117,22 @@ int SaveFileName(std::string& file, std::string_view title, std::string_view pat
   const std::string path_c = c_text(path);
   console_line("SaveFileName " + filter_c + " " + std::to_string(filter_c.size()) + " " + path_c +
                " ");
-  return take_file(dialog_backend().save_file(c_text(title), path_c, split_filter(filter_c)), file,
-                   len);
+  const std::vector<std::string> patterns = split_filter(filter_c);
+  const std::string ext = default_extension(patterns);
+  std::string start = path_c;
+  for (;;) {
+    std::optional<std::string> result = dialog_backend().save_file(c_text(title), start, patterns);
+    // A name typed without an extension gets the filter's, as the Windows
+    // dialog gives it.
+    if (result && !result->empty() && !ext.empty() && !has_extension(*result)) {
+      *result += "." + ext;
+      if (!may_replace(c_text(title), *result)) {
+        start = *result;
+        continue;
+      }
+    }
+    return take_file(std::move(result), file, len);
+  }
 }
 
 int GetFolder(std::string_view title, std::string_view deflt, int& len, std::string& folder) {

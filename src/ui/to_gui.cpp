@@ -61,7 +61,7 @@ void error_message_tit(int& msg_status, std::string_view tit, std::string_view m
 }
 
 void error_message(int& msg_status, std::string_view msg, bool qline) {
-  error_message_tit(msg_status, "Brenil", msg, qline);
+  error_message_tit(msg_status, "TARVEL", msg, qline);
 }
 
 }  // namespace tarvel

@@ -33,10 +33,10 @@ void error_message_tit(int& msg_status, std::string_view tit, FixedText<N>& msg,
 // For a message the caller keeps no copy of.
 void error_message_tit(int& msg_status, std::string_view tit, std::string_view msg, bool qline);
 
-// The same with the title "Brenil".
+// The same with the title "TARVEL".
 template <std::size_t N>
 void error_message(int& msg_status, FixedText<N>& msg, bool qline) {
-  error_message_tit_buf(msg_status, "Brenil", msg.data(), N, qline);
+  error_message_tit_buf(msg_status, "TARVEL", msg.data(), N, qline);
 }
 void error_message(int& msg_status, std::string_view msg, bool qline);
 

@@ -114,9 +114,9 @@ void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
     msg = "Le dossier " + d +
           " n'est pas accessible en \xe9"
           "criture" +
-          "/Modifiez les droit d'acc\xe8"
+          "/Modifiez les droits d'acc\xe8"
           "s du dossier" +
-          "/Ou installez Quorin \xe0 un autre emplacement";
+          "/Ou installez TARVEL \xe0 un autre emplacement";
   } else {
     msg = "The " + d + " folder is not writable/Change the access rights of the folder" +
           "/Or install in another location";

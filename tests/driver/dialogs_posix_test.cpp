@@ -3,6 +3,7 @@
 // from a script, in call order.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -93,10 +94,13 @@ TEST(DialogRun, ABlankLandscapeOptionAsksForTheDestinationOfEachPlan) {
       in.run({"-l:", in.plan("A.fpl"), in.plan("B.fpl"), in.plan("C.fpl"), in.plan("D.fpl")});
   ASSERT_EQ(r.exit_status, 0);
 
-  const std::string ask =
-      "folder Select Condor 3 destination landscape " + on_drive_c(in, "Condor3/Landscapes/");
+  // Several plans: each title names the plan it asks about.
+  const auto ask = [&](const char* plan) {
+    return "folder Select Condor 3 destination landscape (" + std::string(plan) + ") " +
+           on_drive_c(in, "Condor3/Landscapes/");
+  };
   EXPECT_EQ(in.zenity.transcript(),
-            (std::vector<std::string>{ask, ask, ask, kCancelledFolder,
+            (std::vector<std::string>{ask("A.fpl"), ask("B.fpl"), ask("C.fpl"), kCancelledFolder,
                                       "warning TARVEL: *** No landscape selected ***"}));
   EXPECT_EQ(value_of(in.fx.output("A_V3.fpl"), "Landscape"), "Brenvale3");
   EXPECT_EQ(value_of(in.fx.output("B_V3.fpl"), "Landscape"), "Orlanda");
@@ -121,10 +125,12 @@ TEST(DialogRun, TheSaveDialogNamesEachOutputAndItsCancelSkipsOnlyThatPlan) {
   const auto r = in.run({in.plan("A.fpl"), in.plan("B.fpl"), in.plan("C.fpl")});
   ASSERT_EQ(r.exit_status, 0);
 
-  const std::string save = "save TARVEL : Select V3 flightplan " +
-                           on_drive_c(in, "users/ann/Documents/Condor3/FlightPlans/");
-  EXPECT_EQ(in.zenity.transcript(), (std::vector<std::string>{save + "A_V3.fpl", save + "B_V3.fpl",
-                                                              kCancelledFile, save + "C_V3.fpl"}));
+  const auto save = [&](const char* plan) {
+    return "save TARVEL : Select V3 flightplan (" + std::string(plan) + ".fpl) " +
+           on_drive_c(in, "users/ann/Documents/Condor3/FlightPlans/") + plan + "_V3.fpl";
+  };
+  EXPECT_EQ(in.zenity.transcript(),
+            (std::vector<std::string>{save("A"), save("B"), kCancelledFile, save("C")}));
   EXPECT_TRUE(contains(r.out, "\n Path " + in.c3("A_V3.fpl") + "\n")) << r.out;
 
   const std::string mine = test::read_file(in.fx.root() / "Elsewhere" / "Mine.fpl");
@@ -230,6 +236,105 @@ TEST(DialogRun, CancelledFolderDialogsEndTheRunInBothLanguages) {
       EXPECT_EQ(names_in(in.fx.c3_plans()), std::vector<std::string>{});
     }
   }
+}
+
+// However many plans are chosen, each is converted; a path too long for its
+// own field ends the run with a message that names that path alone.
+TEST(DialogRun, AThousandPlansChosenAtOnceAreAllConverted) {
+  Installation in;
+  in.fx.settings("Landscape=Brenvale3\nDefault_output_files=1\n");
+  const std::string plan_text = test::condor2_plan();
+  const std::string folder = in.fx.c2_plans().string() + "/";
+  // Each chosen path is 150 characters long.
+  const std::string sub = folder + std::string(150 - folder.size() - 14, 's') + "/";
+  std::string list;
+  for (int k = 0; k < 1000; ++k) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Plan_%04d.fpl", k);
+    const fs::path plan = in.fx.write(sub + name, plan_text);
+    ASSERT_EQ(plan.string().size(), 150u);
+    list += plan.string() + "|";
+  }
+  const std::string too_long = sub + std::string(120, 'z') + ".fpl";
+  in.fx.write(too_long, plan_text);
+  in.zenity.answers({list + too_long});
+  const auto r = in.run({});
+  ASSERT_EQ(r.exit_status, 0);
+
+  const std::vector<std::string> outputs = names_in(in.fx.c3_plans());
+  ASSERT_EQ(outputs.size(), 1000u);
+  EXPECT_EQ(outputs.front(), "Plan_0000_V3.fpl");
+  EXPECT_EQ(outputs.back(), "Plan_0999_V3.fpl");
+  EXPECT_EQ(in.fx.output("Plan_0999_V3.fpl"), converted_elsewhere("Brenvale3"));
+  const std::string log = in.fx.log();
+  EXPECT_TRUE(contains(log, backslashed(sub + "Plan_0999.fpl") + " converted to " +
+                                in.c3("Plan_0999_V3.fpl") + "\n"));
+  const std::string text =
+      backslashed(too_long).substr(0, 200) + "\n*** Path longer than 256 characters ***";
+  EXPECT_EQ(in.zenity.transcript().back(), "error TARVEL: " + text);
+  EXPECT_EQ(log.substr(log.size() - text.size() - 1), text + "\n");
+}
+
+// OK on a folder that holds no terrain file of its name (the Landscapes
+// folder itself, where the dialog opens) tells so and asks again; a cancel
+// then ends the run as ever.
+TEST(DialogRun, AFolderThatIsNotALandscapeIsToldAndAskedAgain) {
+  for (const bool french : {false, true}) {
+    SCOPED_TRACE(french ? "French" : "English");
+    Installation in;
+    in.fx.settings("Default_output_files=1\n");
+    const fs::path landscapes = in.fx.drive_c() / "Condor3" / "Landscapes";
+    fs::create_directories(landscapes / "Empty");
+    in.zenity.answers({landscapes.string() + "/", (landscapes / "Empty").string(),
+                       (landscapes / "Brenvale3").string(), std::nullopt});
+    const auto r = in.run({in.plan("A.fpl"), in.plan("B.fpl")},
+                          {{"LANG", french ? "fr_FR.UTF-8" : "en_US.UTF-8"}});
+    ASSERT_EQ(r.exit_status, 0);
+
+    const auto ask = [&](const char* plan) {
+      return "folder Select Condor 3 destination landscape (" + std::string(plan) + ") " +
+             on_drive_c(in, "Condor3/Landscapes/");
+    };
+    const auto not_a_landscape = [&](const fs::path& folder, const char* name) {
+      const std::string f = backslashed(folder);
+      return french ? "warning TARVEL: Le dossier " + f +
+                          " n'est pas une sc\xc3\xa8ne de Condor 3\n(" + name +
+                          ".trn introuvable)\nChoisissez le dossier d'une sc\xc3\xa8ne"
+                    : "warning TARVEL: The folder " + f + " is not a Condor 3 landscape\n(" + name +
+                          ".trn not found)\nChoose the folder of a landscape";
+    };
+    const std::string no_landscape = french ? "warning TARVEL: *** Pas de sc\xc3\xa8ne "
+                                              "s\xc3\xa9lectionn\xc3\xa9"
+                                              "e ***"
+                                            : "warning TARVEL: *** No landscape selected ***";
+    const std::vector<std::string> transcript = in.zenity.transcript();
+    ASSERT_EQ(transcript.size(), 8u);
+    EXPECT_EQ(transcript[0], ask("A.fpl"));
+    EXPECT_EQ(transcript[1], not_a_landscape(landscapes, "Landscapes"));
+    EXPECT_EQ(transcript[2], ask("A.fpl"));
+    EXPECT_EQ(transcript[3], not_a_landscape(landscapes / "Empty", "Empty"));
+    EXPECT_EQ(transcript[4], ask("A.fpl"));
+    EXPECT_EQ(transcript[5], ask("B.fpl"));
+    EXPECT_EQ(transcript[6], kCancelledFolder);
+    EXPECT_EQ(transcript[7], no_landscape);
+    EXPECT_EQ(in.fx.output("A_V3.fpl"), converted_elsewhere("Brenvale3"));
+    EXPECT_EQ(names_in(in.fx.c3_plans()), std::vector<std::string>{"A_V3.fpl"});
+  }
+}
+
+// A name typed in the save dialog without an extension is written with
+// ".fpl"; one with an extension is kept.
+TEST(DialogRun, TheSaveDialogAddsTheExtension) {
+  Installation in;
+  in.fx.settings("Landscape=Brenvale3\n");
+  in.zenity.answers(
+      {(in.fx.c3_plans() / "Mon vol").string(), (in.fx.c3_plans() / "Mon vol.2").string()});
+  const auto r = in.run({in.plan("A.fpl"), in.plan("B.fpl")});
+  ASSERT_EQ(r.exit_status, 0);
+  EXPECT_EQ(names_in(in.fx.c3_plans()), (std::vector<std::string>{"Mon vol.2", "Mon vol.fpl"}));
+  EXPECT_EQ(in.fx.output("Mon vol.fpl"), converted_elsewhere("Brenvale3"));
+  EXPECT_TRUE(contains(in.fx.log(), in.c2("A.fpl") + " converted to " +
+                                        backslashed(in.fx.c3_plans() / "Mon vol.fpl") + "\n"));
 }
 
 // An answer longer than the 256 characters that hold a path ends the run with

@@ -122,27 +122,40 @@ flow() {
 
   # The open dialog starts in the Condor 2 user folder's FlightPlans folder,
   # so the bare name chooses the plan there.
+  # A folder that is no landscape is refused: a box titled TARVEL says so and
+  # the folder dialog opens again (under Wine OK on the Landscapes folder
+  # itself; GTK's chooser opens a folder with subfolders on Return instead of
+  # choosing it, so zenity is given an empty one). The output name is typed
+  # without its extension, which the program adds.
   if [ "$flavour" = native ]; then
     dlg_file_zenity "TARVEL : Select V2 flight plan" Task1.fpl &&
+      dlg_folder_zenity "Select Condor 3 destination landscape" "$chosen_dir" &&
+      dlg_focus TARVEL >/dev/null && xdotool key Return &&
       dlg_folder_zenity "Select Condor 3 destination landscape" \
         "$E2E_DRIVE_C/Condor3/Landscapes/Provence3" &&
-      dlg_file_zenity "TARVEL : Select V3 flightplan" "$chosen_dir/Chosen.fpl"
+      dlg_file_zenity "TARVEL : Select V3 flightplan" "$chosen_dir/Chosen"
   else
     # The folder dialog opens at the default folder C:\Condor3\Landscapes\
     # with the program's title as its caption.
+    # OK only once the tree has reached the preselected folder.
     dlg_file_wine "TARVEL : Select V2 flight plan" Task1.fpl &&
+      dlg_focus "Select Condor 3 destination landscape" >/dev/null && sleep 2 &&
+      xdotool key Return && dlg_focus TARVEL >/dev/null && xdotool key Return &&
       dlg_folder_wine "Select Condor 3 destination landscape" Provence3 &&
-      dlg_file_wine "TARVEL : Select V3 flightplan" 'C:\Chosen\Chosen.fpl'
+      dlg_file_wine "TARVEL : Select V3 flightplan" 'C:\Chosen\Chosen'
   fi
   check "$flavour: every dialog came and was answered" [ $? -eq 0 ]
   wait_program "$pid"
   check "$flavour: exit status 0" [ "$WAITED_STATUS" = 0 ]
   check "$flavour: the plan is the one in the Condor 2 FlightPlans folder" \
     infile_is "$dir.stdout" '\\Docs\\Condor\\FlightPlans\\Task1\.fpl'
-  check "$flavour: the plan is written where the save dialog said" [ -s "$chosen_dir/Chosen.fpl" ]
+  check "$flavour: the plan is written where the save dialog said, with .fpl added" \
+    [ -s "$chosen_dir/Chosen.fpl" ]
+  check "$flavour: nothing written under the name as typed" [ ! -e "$chosen_dir/Chosen" ]
   check "$flavour: the same plan as the headless conversion" cmp -s "$reference" "$chosen_dir/Chosen.fpl"
   [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"
   names_flow "$flavour" "$dir" "${prog[@]}"
+  [ "$flavour" = wine ] && many_plans_wine "$reference"
   e2e_teardown
 }
 
@@ -185,6 +198,33 @@ names_flow() {
     check "$flavour: $plan written as the headless run writes it" cmp -s "$ref/$plan" "$out3/$plan"
   done
   [ $failures -eq 0 ] || echo "  (program output: $dir.names.stdout)"
+}
+
+# Every plan of a large selection in the Win32 open dialog is converted: 200
+# plans whose names (180 characters) make the dialog's answer and the joined
+# list longer than 32,767 characters. The settings file names the landscape
+# and the output names, so the open dialog is the only one.
+many_plans_wine() {
+  local reference=$1 dir=$E2E_DRIVE_C/run/many-wine many=$E2E_DRIVE_C/Many
+  local out=$E2E_DRIVE_C/Docs/Condor3/FlightPlans pad k
+  mkdir -p "$dir" "$many"
+  pad=$(printf '%0167d' 0 | tr 0 x)
+  for k in $(seq -w 1 200); do cp "$E2E_DRIVE_C/Plans/Task1.fpl" "$many/Plan_${k}_$pad.fpl"; done
+  cp "$E2E_EXE" "$dir/TARVEL.exe"
+  printf 'Landscape=Provence3\r\nDefault_output_files=1\r\n' >"$dir/TARVEL.ini"
+  (cd "$dir" && exec wine ./TARVEL.exe) >"$dir.stdout" 2>"$dir.stderr" </dev/null &
+  local pid=$!
+  check "wine: 200 plans chosen in the open dialog" \
+    dlg_all_files_wine "TARVEL : Select V2 flight plan" 'C:\Many'
+  wait_program "$pid"
+  check "wine, 200 plans: exit status 0" [ "$WAITED_STATUS" = 0 ]
+  local converted
+  converted=$(find "$out" -name "Plan_*_${pad}_V3.fpl" | wc -l)
+  echo "  wine: $converted of 200 plans chosen at once converted"
+  check "wine, 200 plans: every plan converted" [ "$converted" = 200 ]
+  check "wine, 200 plans: the same plan as the headless conversion" \
+    cmp -s "$reference" "$out/Plan_200_${pad}_V3.fpl"
+  [ $failures -eq 0 ] || echo "  (program output: $dir.stdout)"
 }
 
 XVFB_DISPLAY=$DISPLAY

@@ -10,6 +10,7 @@
 #   dlg_file_zenity TITLE PATH       answers a zenity open or save dialog
 #   dlg_file_wine TITLE PATH         answers a Win32 open or save dialog
 #   dlg_files_wine TITLE FOLDER NAME...  several files in a Win32 open dialog
+#   dlg_all_files_wine TITLE FOLDER  every file of FOLDER in a Win32 open dialog
 #   dlg_folder_zenity TITLE PATH     answers a zenity folder dialog
 #   dlg_folder_wine TITLE NAME...    answers a Win32 folder dialog, going down
 #                                    from its preselected folder
@@ -94,6 +95,16 @@ dlg_files_wine() {
   for n in "$@"; do names+="\"$n\" "; done
   dlg_focus "$title" >/dev/null || return 1
   dlg_type "$folder" && sleep "$DLG_PAUSE" && dlg_type "${names% }"
+}
+
+# Every file of a folder: Ctrl+A does not select all in Wine's file list, so
+# the list gets the focus (Shift+Tab from the name field), then Home and
+# Shift+End select from its first item to its last, and Return opens them.
+dlg_all_files_wine() {
+  dlg_focus "$1" >/dev/null || return 1
+  dlg_type "$2" && sleep 1 && xdotool key shift+Tab && sleep "$DLG_PAUSE" &&
+    xdotool key Home && sleep "$DLG_PAUSE" && xdotool key shift+End && sleep 1 &&
+    xdotool key Return
 }
 
 # The Win32 folder dialog ignores a path typed in its edit field: it returns

@@ -836,9 +836,9 @@ TEST(ReadFpl, PlansTooLargeForTheRecordEndTheRun) {
   const Row rows[] = {
       {"31 turnpoints fit", "[Task]\nCount=31\nPZCount=11\n", false, nullptr},
       {"32 turnpoints", "[Task]\nCount=32\nAAT=1\n", false,
-       "XCSoar does not support more than 30 turnpoints"},
+       "TARVEL does not support more than 30 turnpoints"},
       {"32 turnpoints in French", "[Task]\nCount=32\n", true,
-       "XCSoar n'accepte pas plus que 30 points de virage"},
+       "TARVEL n'accepte pas plus que 30 points de virage"},
       {"12 penalty zones", "[Task]\nPZCount=12\n", false,
        "TARVEL does not support more than 11 penalty zones"},
       {"12 penalty zones in French", "PZCount=12\n", true,

@@ -104,7 +104,7 @@ TEST(GetAirspaceSize, FileThatCannotBeOpenedIsReported) {
     const auto boxes = dialogs.boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, c.text);
-    EXPECT_EQ(boxes[0].title, "Brenil");
+    EXPECT_EQ(boxes[0].title, "TARVEL");
     EXPECT_EQ(boxes[0].icon, "error");
     EXPECT_EQ(boxes[0].buttons, "ok");
   }

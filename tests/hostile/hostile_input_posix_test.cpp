@@ -206,9 +206,9 @@ TEST(HostilePlan, TurnpointAndPenaltyZoneLimits) {
     const char* message;  // nullptr: the plan converts
   } cases[] = {
       {"31 turnpoints", "Count=3", "Count=31", nullptr},
-      {"32 turnpoints", "Count=3", "Count=32", "XCSoar does not support more than 30 turnpoints"},
+      {"32 turnpoints", "Count=3", "Count=32", "TARVEL does not support more than 30 turnpoints"},
       {"2147483647 turnpoints", "Count=3", "Count=2147483647",
-       "XCSoar does not support more than 30 turnpoints"},
+       "TARVEL does not support more than 30 turnpoints"},
       {"a negative count", "Count=3", "Count=-5", nullptr},
       {"a count that does not fit", "Count=3", "Count=99999999999", nullptr},
       {"11 penalty zones", "PZCount=1", "PZCount=11", nullptr},

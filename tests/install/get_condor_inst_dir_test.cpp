@@ -51,7 +51,7 @@ TEST_F(GetCondorInstDirStop, UnknownVersionStopsTheRun) {
     std::snprintf(line, sizeof line, " %11d\n", nc);
     EXPECT_EQ(console.text().rfind(line, 0), 0u) << nc;
     ASSERT_EQ(dialogs.boxes().size(), 1u) << nc;
-    EXPECT_EQ(dialogs.boxes()[0].title, "Brenil");
+    EXPECT_EQ(dialogs.boxes()[0].title, "TARVEL");
     EXPECT_EQ(dialogs.boxes()[0].text, "get_condor_inst_dir : incorrect Condor version");
     EXPECT_EQ(dialogs.boxes()[0].icon, "error");
     EXPECT_NE(log().find("get_condor_inst_dir : incorrect Condor version"), std::string::npos);

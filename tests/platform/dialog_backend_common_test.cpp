@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tarvel {
 namespace {
@@ -26,6 +27,27 @@ TEST(JoinMultiSelection, FolderAndNamesBecomeFullPaths) {
   }
 }
 
+// A selection cut at the end of the buffer (as Wine returns one that does not
+// fit) is not taken for a complete one.
+TEST(SelectionComplete, OnlyAnAnswerEndedWithinTheBufferIsComplete) {
+  using namespace std::string_literals;
+  struct Case {
+    const char* name;
+    std::string buf;
+    bool complete;
+  } cases[] = {
+      {"one file, zeros after it", "C:\\fp\\a.fpl\0\0\0"s, true},
+      {"two files ending at the buffer's end", "C:\\fp\0a.fpl\0b.fpl\0\0"s, true},
+      {"cut inside a name", "C:\\fp\0a.fpl\0b.f"s, false},
+      {"cut right after a name", "C:\\fp\0a.fpl\0b.fpl\0"s, false},
+      {"buffer of one byte", "\0"s, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(selection_complete(c.buf.data(), c.buf.size()), c.complete);
+  }
+}
+
 TEST(SplitChooserStart, PatternsAreNotProposedAsNames) {
   struct Case {
     const char* path;
@@ -43,6 +65,20 @@ TEST(SplitChooserStart, PatternsAreNotProposedAsNames) {
     const ChooserStart s = split_chooser_start(c.path);
     EXPECT_EQ(s.folder, c.folder);
     EXPECT_EQ(s.name, c.name);
+  }
+}
+
+TEST(DefaultExtension, OnlyAPlainPatternGivesOne) {
+  struct Case {
+    std::vector<std::string> patterns;
+    const char* ext;
+  } cases[] = {
+      {{"*.fpl"}, "fpl"}, {{"*.fpl", "*.txt"}, "fpl"}, {{"*.*"}, ""}, {{"*.f?l"}, ""},
+      {{"*.tar.gz"}, ""}, {{"Task.fpl"}, ""},          {{"*."}, ""},  {{}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.patterns.empty() ? "none" : c.patterns[0]);
+    EXPECT_EQ(default_extension(c.patterns), c.ext);
   }
 }
 

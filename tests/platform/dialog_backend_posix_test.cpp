@@ -247,23 +247,38 @@ TEST_F(ZenityDialogs, TheConsoleReadsTypedAnswersFromATerminal) {
   ASSERT_GE(slave, 0);
   {
     ScopedStdin terminal(slave);
-    const std::string typed = "/home/u/a b.fpl|/home/u/c.fpl\n   \nn\n\n/data/Land\n";
+    // Ctrl+D at the start of a line is the end of input.
+    const std::string typed = "/home/u/a b.fpl|/home/u/c.fpl\n   \n\n\x04n\n\n/data/Land\n";
     ASSERT_EQ(::write(master, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
 
     std::string file;
     int len = 0;
-    EXPECT_EQ(GetFileName(file, "Open", "", "*.fpl", "", 1, len), 1);
+    EXPECT_EQ(GetFileName(file, "Open", "\\fp\\*.fpl", "*.fpl", "", 1, len), 1);
     EXPECT_EQ(file, "\\home\\u\\a b.fpl|\\home\\u\\c.fpl");
-    EXPECT_EQ(SaveFileName(file, "Save", "", "*.fpl", "", len), 0);  // blank line: cancel
+    EXPECT_EQ(SaveFileName(file, "Save", "", "*.fpl", "", len), 0);  // no default: blank cancels
+    EXPECT_EQ(SaveFileName(file, "Save", "\\out\\T_V3.fpl", "*.fpl", "", len), 1);
+    EXPECT_EQ(file, "\\out\\T_V3.fpl");  // Enter alone: the default
+    std::string folder = "kept";
+    EXPECT_EQ(GetFolder("Folder", "\\data\\Landscapes\\", len, folder), 1);  // end of input
+    EXPECT_EQ(folder, "kept");
     int kind = s_yesnocancel;
     DisplayMessage("Q", "Keep?", kind);
     EXPECT_EQ(kind, 2);  // "n"
     kind = s_yesno;
     DisplayMessage("Q", "Keep?", kind);
     EXPECT_EQ(kind, 1);  // empty line: the first button
-    std::string folder;
     EXPECT_EQ(GetFolder("Folder", "\\data", len, folder), 0);
     EXPECT_EQ(folder, "\\data\\Land");
+    const std::string shown = console_.text();
+    // The open dialog's folder and pattern are no file to take.
+    EXPECT_TRUE(
+        shown.find("Path(s) of the file(s), separated by | (empty or end of input: cancel):") !=
+        std::string::npos)
+        << shown;
+    EXPECT_TRUE(shown.find("Default: \\out\\T_V3.fpl\nPath of the file (Enter: the default; end of "
+                           "input: cancel):") != std::string::npos);
+    EXPECT_TRUE(shown.find("Default: \\data\\Landscapes\\\nPath of the folder") !=
+                std::string::npos);
   }
   ::close(slave);
   ::close(master);

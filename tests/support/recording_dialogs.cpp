@@ -1,5 +1,7 @@
 #include "support/recording_dialogs.h"
 
+#include <utility>
+
 #include "ui/dialogs.h"
 
 namespace tarvel::test {
@@ -30,6 +32,8 @@ std::optional<std::string> RecordingDialogs::next_choice() {
   chooser_answers.pop_front();
   return a;
 }
+
+int RecordingDialogs::last_selection_overflow() { return std::exchange(selection_overflow, 0); }
 
 std::optional<std::string> RecordingDialogs::open_file(const std::string& title,
                                                        const std::string& default_path,

@@ -31,6 +31,9 @@ class RecordingDialogs final : public DialogBackend {
   // choosers from chooser_answers (default: cancelled).
   std::deque<int> box_answers;
   std::deque<std::optional<std::string>> chooser_answers;
+  // Told once by last_selection_overflow: the next cancelled open dialog is
+  // then a selection too large for the dialog, which holds this many files.
+  int selection_overflow = 0;
 
   // The message boxes shown, in order.
   std::vector<DialogCall> boxes() const;
@@ -40,6 +43,7 @@ class RecordingDialogs final : public DialogBackend {
   std::optional<std::string> open_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>& patterns,
                                        bool multi) override;
+  int last_selection_overflow() override;
   std::optional<std::string> save_file(const std::string& title, const std::string& default_path,
                                        const std::vector<std::string>& patterns) override;
   std::optional<std::string> select_folder(const std::string& title,

@@ -85,6 +85,84 @@ TEST(SaveFileName, ReturnsTheChosenPath) {
   EXPECT_EQ(console.text(), "SaveFileName *.fpl 5 C:\\out\\Task1_V3.fpl \n");
 }
 
+// A name typed without an extension gets the filter's; one with an extension,
+// or a filter without one, leaves the name as typed.
+TEST(SaveFileName, ANameWithoutExtensionGetsTheFilters) {
+  struct Case {
+    const char* name;
+    std::string answer;
+    std::string filter;
+    std::string file;
+  } cases[] = {
+      {"plain name", "C:\\out\\Mon vol", "*.fpl", "C:\\out\\Mon vol.fpl"},
+      {"dot in a folder only", "C:\\my.dir\\Mon vol", "*.fpl", "C:\\my.dir\\Mon vol.fpl"},
+      {"name that only begins with a dot", "C:\\out\\.fpl", "*.fpl", "C:\\out\\.fpl.fpl"},
+      {"another extension is kept", "C:\\out\\Mon vol.txt", "*.fpl", "C:\\out\\Mon vol.txt"},
+      {"ending with a dot is kept", "C:\\out\\Mon vol.", "*.fpl", "C:\\out\\Mon vol."},
+      {"the filter's own", "C:\\out\\Task_V3.fpl", "*.fpl", "C:\\out\\Task_V3.fpl"},
+      {"no filter", "C:\\out\\Mon vol", "", "C:\\out\\Mon vol"},
+      {"a filter of any name", "C:\\out\\Mon vol", "*.*", "C:\\out\\Mon vol"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::RecordingDialogs dialogs;
+    dialogs.chooser_answers = {c.answer};
+    test::ConsoleCapture console;
+    std::string file;
+    int len = 0;
+    EXPECT_EQ(SaveFileName(file, "Save", "C:\\out\\T_V3.fpl", c.filter, "", len), 1);
+    EXPECT_EQ(file, c.file);
+    EXPECT_EQ(len, static_cast<int>(c.file.size()));
+    EXPECT_TRUE(dialogs.boxes().empty());
+  }
+}
+
+// The dialog checked the name as typed; when the name with its extension
+// exists, the user is asked before it is replaced, and "no" opens the dialog
+// again on that name.
+TEST(SaveFileName, AnExistingFileNamedByTheAddedExtensionIsReplacedOnlyWhenConfirmed) {
+  test::TempDir dir;
+  dir.write("Mon vol.fpl", "old");
+  const std::string typed = (dir.path() / "Mon vol").string();
+  test::RecordingDialogs dialogs;
+  dialogs.chooser_answers = {typed, typed};
+  dialogs.box_answers = {0, 1};
+  test::ConsoleCapture console;
+  std::string file;
+  int len = 0;
+  EXPECT_EQ(SaveFileName(file, "Save", "C:\\out\\T_V3.fpl", "*.fpl", "", len), 1);
+  EXPECT_EQ(file, typed + ".fpl");
+  ASSERT_EQ(dialogs.calls.size(), 4u);
+  EXPECT_EQ(dialogs.calls[1].kind, "message");
+  EXPECT_EQ(dialogs.calls[1].title, "Save");
+  EXPECT_EQ(dialogs.calls[1].buttons, "yesno");
+  EXPECT_EQ(dialogs.calls[2].kind, "save");
+  EXPECT_EQ(dialogs.calls[2].text, typed + ".fpl");
+  EXPECT_EQ(dialogs.calls[3].kind, "message");
+}
+
+// A selection that does not fit the open dialog is told with the number of
+// plans that do, never as a cancel; the dialog then opens again.
+TEST(GetFileName, ASelectionTooLargeForTheDialogIsToldAndTheDialogOpensAgain) {
+  test::RecordingDialogs dialogs;
+  dialogs.selection_overflow = 4094;
+  dialogs.chooser_answers = {std::nullopt, std::string("C:\\fp\\a.fpl")};
+  test::ConsoleCapture console;
+  std::string file;
+  int len = 0;
+  EXPECT_EQ(GetFileName(file, "Open", "C:\\fp\\*.fpl", "*.fpl", "", 1, len), 1);
+  EXPECT_EQ(file, "C:\\fp\\a.fpl");
+  ASSERT_EQ(dialogs.calls.size(), 3u);
+  EXPECT_EQ(dialogs.calls[0].kind, "open");
+  EXPECT_EQ(dialogs.calls[2].kind, "open");
+  ASSERT_EQ(dialogs.boxes().size(), 1u);
+  EXPECT_EQ(dialogs.boxes()[0].text,
+            IsLanguageFrench() ? "Trop de plans choisis \xe0 la fois.\nChoisissez au plus 4094 "
+                                 "plans par s\xe9lection."
+                               : "Too many plans chosen at once.\nChoose at most 4094 plans in "
+                                 "one selection.");
+}
+
 // The language of the cancel box follows the interface language, which
 // outside Windows comes from the locale variables.
 #ifndef _WIN32

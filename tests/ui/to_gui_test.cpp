@@ -35,7 +35,7 @@ TEST(ErrorMessage, SlashesBecomeLineBreaksInPlace) {
     int kind = s_info;
     error_message(kind, msg, false);
     ASSERT_EQ(dialogs.boxes().size(), 1u);
-    EXPECT_EQ(dialogs.boxes()[0].title, "Brenil");
+    EXPECT_EQ(dialogs.boxes()[0].title, "TARVEL");
     EXPECT_EQ(dialogs.boxes()[0].text, c.shown);
     EXPECT_EQ(msg.view(), c.left_in_msg);
   }

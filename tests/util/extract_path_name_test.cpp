@@ -104,8 +104,8 @@ TEST(CheckWritableFolder, AnUnwritableFolderShowsTheMessageAndEndsTheRun) {
       {"French", true,
        "Le dossier " + folder +
            " n'est pas accessible en \xe9"
-           "criture\nModifiez les droit d'acc\xe8"
-           "s du dossier\nOu installez Quorin \xe0 un autre emplacement"},
+           "criture\nModifiez les droits d'acc\xe8"
+           "s du dossier\nOu installez TARVEL \xe0 un autre emplacement"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
