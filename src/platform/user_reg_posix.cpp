@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -27,8 +29,13 @@ const UserReg& user_reg() {
   std::string prefix = wine_prefix();
   if (c.loaded && c.prefix == prefix) return c.reg;
   c.reg = UserReg();
-  std::ifstream in(prefix + "/user.reg", std::ios::binary);
-  if (in) {
+  // Only a plain file (or a link to one) is read: opening a FIFO would wait
+  // for a writer that never comes.
+  const std::string path = prefix + "/user.reg";
+  struct stat st {};
+  std::ifstream in;
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) in.open(path, std::ios::binary);
+  if (in.is_open()) {
     std::ostringstream text;
     text << in.rdbuf();
     if (in.good() || in.eof()) c.reg = parse_user_reg(text.str());

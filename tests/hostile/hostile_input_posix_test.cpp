@@ -352,10 +352,11 @@ TEST(HostileRegistry, InstallationFoldersThatCannotBeReadEndWithAMessage) {
   }
 }
 
-// The whole hive unreadable: a user.reg of other bytes, a folder in its
-// place, or none at all. Nothing is installed as far as the run can tell.
+// The whole hive unreadable: a user.reg of other bytes, a folder or a FIFO
+// in its place (never waited on), or none at all. Nothing is installed as far
+// as the run can tell.
 TEST(HostileRegistry, UserRegThatIsNoHiveEndsWithAMessage) {
-  enum class Hive { garbage, utf16, folder, missing };
+  enum class Hive { garbage, utf16, folder, fifo, missing };
   struct Case {
     const char* name;
     Hive hive;
@@ -363,6 +364,7 @@ TEST(HostileRegistry, UserRegThatIsNoHiveEndsWithAMessage) {
       {"binary garbage", Hive::garbage},
       {"UTF-16 with a byte-order mark", Hive::utf16},
       {"a folder", Hive::folder},
+      {"a FIFO nobody writes", Hive::fifo},
       {"no file", Hive::missing},
   };
   for (const Case& c : cases) {
@@ -384,6 +386,7 @@ TEST(HostileRegistry, UserRegThatIsNoHiveEndsWithAMessage) {
         break;
       case Hive::utf16: fx.write(prefix / "user.reg", utf16); break;
       case Hive::folder: fs::create_directories(prefix / "user.reg"); break;
+      case Hive::fifo: ASSERT_EQ(::mkfifo((prefix / "user.reg").c_str(), 0600), 0); break;
       case Hive::missing: break;
     }
     const fs::path plan = fx.plan("Task.fpl", test::condor2_plan());
