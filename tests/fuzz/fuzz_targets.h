@@ -39,11 +39,11 @@
 #include "platform/dialog_backend.h"
 #include "platform/registry.h"
 #include "platform/user_reg.h"
+#include "support/memory_plan_output.h"
 #include "support/test_support.h"
 #include "ui/dialogs.h"
 #include "util/console.h"
 #include "util/log_message.h"
-#include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"
 
 namespace tarvel::fuzz {
