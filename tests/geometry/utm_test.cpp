@@ -7,6 +7,7 @@
 #include <limits>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "geometry/geometry_fixtures.h"
 #include "support/test_support.h"
@@ -182,6 +183,46 @@ TEST_F(UtmTest, RoundTripOverWholeLandscapes) {
     }
     EXPECT_GT(worst, 0.0);  // the grid really went through 32-bit degrees
   }
+}
+
+TEST_F(UtmTest, TwoGridsAtOnceGiveWhatOneStateSwitchingBetweenThemGives) {
+  // Alps to Sydney, grid -> degrees -> grid, by the two grids side by side
+  // and by one state made active on each in turn: the same bits.
+  const std::string alps = landscape("alps.trn", kAlps);
+  const std::string sydney = landscape("sydney.trn", kSydney);
+  UtmState from_state, to_state;
+  float rxm = 0, rym = 0;
+  ASSERT_EQ(utm_init(from_state, alps, rxm, rym), 1);
+  ASSERT_EQ(utm_init(to_state, sydney, rxm, rym), 1);
+  const UtmGrid& from = *from_state.active;
+  const UtmGrid& to = *to_state.active;
+  const GridPoint points[] = {{0, 0}, {100000, 200000}, {92160, 184320}, {-400000, -300000}};
+
+  std::vector<GridPoint> side_by_side;
+  for (const GridPoint p : points) side_by_side.push_back(to.to_grid(from.to_latlon(p)));
+
+  std::vector<LatLon> degrees;
+  ASSERT_EQ(utm_init(utm_, alps, rxm, rym), 1);
+  for (const GridPoint p : points) {
+    LatLon g;
+    ASSERT_EQ(xytolatlon(utm_, p.x, p.y, g.lat, g.lon), 1);
+    degrees.push_back(g);
+  }
+  ASSERT_EQ(utm_init(utm_, sydney, rxm, rym), 1);
+  for (std::size_t i = 0; i < degrees.size(); ++i) {
+    SCOPED_TRACE(i);
+    GridPoint p;
+    ASSERT_EQ(latlontoxy(utm_, degrees[i].lat, degrees[i].lon, p.x, p.y), 1);
+    EXPECT_EQ(p.x, side_by_side[i].x);
+    EXPECT_EQ(p.y, side_by_side[i].y);
+  }
+  // Each state kept its own landscape; a failed opening empties only its own.
+  EXPECT_EQ(from_state.active->fich, alps);
+  ASSERT_EQ(utm_init(to_state, "missing.trn", rxm, rym), 0);
+  EXPECT_FALSE(to_state.active.has_value());
+  float x = 0, y = 0;
+  EXPECT_EQ(latlontoxy(from_state, 46, 9, x, y), 1);
+  EXPECT_NEAR(y, 94047.49, 0.02);
 }
 
 TEST_F(UtmTest, SameNameAgainReadsNothing) {
