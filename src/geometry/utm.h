@@ -7,20 +7,22 @@
 // northing of the southern hemisphere. Latitude and longitude are degrees,
 // north and east positive.
 //
-// Accuracy and range. The series (transverse_mercator.h) is meant for
-// positions near the zone's central meridian, where every landscape lies.
-// Over whole landscapes of zone 32 north (92 x 184 km) and zone 56 south
-// (184 x 138 km), grid -> latitude/longitude -> grid comes back to within
-// what rounding the degrees to 32 bits moves a point on the ground (about
-// 0.22 m in the Alps, 0.75 m where longitudes pass 128 degrees) plus the
-// 32-bit spacing of X and Y (under 0.01 m below 262 km); at a known point,
-// (100000, 200000) returns as (100000.02, 199999.92). Known
-// grid positions come out within 0.02 m and known degrees within 2e-6.
-// Positions beyond the landscape are extrapolated by the same series: 600 km
-// east of the central meridian a round trip still agrees within 1 m. Points
-// of other zones are kept on this zone's central meridian; they give finite
-// but inexact values. These figures are the ones tests/geometry/utm_test.cpp
-// checks.
+// Accuracy and range. The series (transverse_mercator.h) is a power series
+// about the zone's central meridian: the nearer a position lies to it, the
+// better the two conversions undo each other.
+// - Over whole landscapes of zone 32 north (92 x 184 km) and zone 56 south
+//   (184 x 138 km), grid -> latitude/longitude -> grid comes back to within
+//   what rounding the degrees to 32 bits moves a point on the ground (about
+//   0.22 m in the Alps, 0.75 m where longitudes pass 128 degrees) plus the
+//   32-bit spacing of X and Y (under 0.01 m below 262 km). At a known point,
+//   (100000, 200000) returns as (100000.02, 199999.92).
+// - Known grid positions come out within 0.02 m, known latitudes and
+//   longitudes within 2e-6 degrees.
+// - Positions beyond the landscape are extrapolated by the same series: 600
+//   km east of the central meridian a round trip still agrees within 1 m.
+// - Points of other zones are computed from this zone's central meridian all
+//   the same; they come out finite, with no accuracy figure.
+// These are the figures that tests/geometry/utm_test.cpp checks.
 #pragma once
 
 #include <optional>
