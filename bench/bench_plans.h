@@ -21,8 +21,8 @@
 #include "flightplan/flight_plan.h"
 #include "flightplan/read_fpl.h"
 #include "install/install_paths.h"
+#include "support/memory_plan_output.h"
 #include "util/console.h"
-#include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"
 
 namespace tarvel::bench {

@@ -15,6 +15,7 @@
 #include "flightplan/flight_plan.h"
 #include "flightplan/read_fpl.h"
 #include "geometry/get_airspace_size.h"
+#include "support/memory_plan_output.h"
 #include "util/console.h"
 #include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"

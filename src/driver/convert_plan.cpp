@@ -155,42 +155,50 @@ struct Extents {
   float rxm3 = 0, rym3 = 0;
 };
 
+// Opens the grid of a landscape's terrain file as the run's active landscape
+// and gives its extent (metres); a terrain file that gives none ends the run.
+UtmGrid open_grid(RunSettings& rs, const FixedText<256>& terrain, float& rxm, float& rym) {
+  if (utm_init(rs.utm, terrain.view(), rxm, rym) != 1) {
+    const std::string name = trimmed(terrain.view());
+    driver_fatal(rs, s_error,
+                 name +
+                     "/Impossible d'initialiser la conversion de coordonn\xe9"
+                     "es",
+                 name + "/Unable to initialize coordinate conversion");
+  }
+  return *rs.utm.active;
+}
+
 // Carries every turnpoint and penalty-zone corner from the Condor 2 grid to
-// latitude/longitude and on to the Condor 3 grid. The projection holds one
-// landscape at a time, so all positions go one way before it switches.
-Extents reproject(const RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnfile,
+// latitude/longitude and on to the Condor 3 grid, one position at a time with
+// both grids at hand. The turnpoints keep their latitude and longitude.
+Extents reproject(RunSettings& rs, FlightPlan& fp, const FixedText<256>& trnfile,
                   const FixedText<256>& new_trnfile) {
   const int nb_wp = std::min(fp.nb_wp, maxtp + 1);
   const int nb_pz = std::min(fp.nb_pz, maxpz + 1);
-  Arr3<float, 1, 2, 0, maxpzcorner, 0, maxpz> pzl;
   Extents ext;
-  for (const auto* terrain : {&trnfile, &new_trnfile}) {
-    const bool to_latlon = terrain == &trnfile;
-    float& rxm = to_latlon ? ext.rxm2 : ext.rxm3;
-    float& rym = to_latlon ? ext.rym2 : ext.rym3;
-    if (utm_init(terrain->view(), rxm, rym) != 1) {
-      const std::string name = trimmed(terrain->view());
-      driver_fatal(rs, s_error,
-                   name +
-                       "/Impossible d'initialiser la conversion de coordonn\xe9"
-                       "es",
-                   name + "/Unable to initialize coordinate conversion");
-    }
-    for (int k = 0; k < nb_wp; ++k) {
-      if (to_latlon) {
-        xytolatlon(fp.tpx(k), fp.tpy(k), fp.tplat(k), fp.tplon(k));
-      } else {
-        latlontoxy(fp.tplat(k), fp.tplon(k), fp.tpx(k), fp.tpy(k));
-      }
-    }
-    for (int z = 0; z < nb_pz; ++z) {
-      for (int c = 0; c <= maxpzcorner; ++c) {
-        if (to_latlon) {
-          xytolatlon(fp.pzp(1, c, z), fp.pzp(2, c, z), pzl(1, c, z), pzl(2, c, z));
-        } else {
-          latlontoxy(pzl(1, c, z), pzl(2, c, z), fp.pzp(1, c, z), fp.pzp(2, c, z));
-        }
-      }
+  const UtmGrid from = open_grid(rs, trnfile, ext.rxm2, ext.rym2);
+  // The console notes positions far off the source grid before the lines of
+  // the destination's opening, where a conversion's trace has them.
+  for (int k = 0; k < nb_wp; ++k) from.show_far_offset({fp.tpx(k), fp.tpy(k)});
+  for (int z = 0; z < nb_pz; ++z) {
+    for (int c = 0; c <= maxpzcorner; ++c) from.show_far_offset({fp.pzp(1, c, z), fp.pzp(2, c, z)});
+  }
+  const UtmGrid to = open_grid(rs, new_trnfile, ext.rxm3, ext.rym3);
+
+  for (int k = 0; k < nb_wp; ++k) {
+    const LatLon g = from.to_latlon({fp.tpx(k), fp.tpy(k)});
+    fp.tplat(k) = g.lat;
+    fp.tplon(k) = g.lon;
+    const GridPoint p = to.to_grid(g);
+    fp.tpx(k) = p.x;
+    fp.tpy(k) = p.y;
+  }
+  for (int z = 0; z < nb_pz; ++z) {
+    for (int c = 0; c <= maxpzcorner; ++c) {
+      const GridPoint p = to.to_grid(from.to_latlon({fp.pzp(1, c, z), fp.pzp(2, c, z)}));
+      fp.pzp(1, c, z) = p.x;
+      fp.pzp(2, c, z) = p.y;
     }
   }
   return ext;

@@ -1,6 +1,7 @@
 // The driver's settings, one instance for the whole run.
 #pragma once
 
+#include "geometry/utm.h"
 #include "util/fixed_text.h"
 
 namespace tarvel {
@@ -17,6 +18,9 @@ struct RunSettings {
   FixedText<32> msg_tit = FixedText<32>("TARVEL");  // title of the driver's boxes
   FixedText<32> msgpltfldr;                         // prompt passed to the installation check
   bool several_plans = false;  // the run converts more than one plan: dialogs name the plan
+  // The landscape grid opened last; the next plan reuses it when it opens
+  // the same terrain file.
+  UtmState utm;
 };
 
 }  // namespace tarvel

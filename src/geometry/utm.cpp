@@ -10,7 +10,6 @@
 #include "geometry/read_trn.h"
 #include "geometry/transverse_mercator.h"
 #include "util/console.h"
-#include "util/fixed_text.h"
 #include "util/log_message.h"
 
 namespace tarvel {
@@ -24,26 +23,21 @@ constexpr double kFalseNorthingSouth = 10000000.0;  // metres
 // An easting offset or northing beyond this (km) is shown on the console.
 constexpr double kLargeOffsetKm = 1000000.0;
 
-struct UtmState {
-  double xmax = 0;    // landscape extent along X, m
-  double ymax = 0;    // landscape extent along Y, m
-  double orig_e = 0;  // UTM easting of grid X = 0, m
-  double orig_n = 0;  // UTM northing of grid Y = 0, m (false northing included)
-  double n0 = 0;      // false northing, m
-  double rlon0 = 0;   // central meridian, degrees
-  double raddeg = 0;
-  double degrad = 0;
-  float ori = 0;  // orientation value of the terrain header, kept unused
-  int nzon = 0;
-  char zlat = ' ';
-  bool initialized = false;
-  FixedText<256> fich_old;  // terrain file of the last successful load
+// The easting offset from the central meridian and the northing without its
+// false northing, km.
+struct OffsetKm {
+  double x;
+  double y;
 };
 
-UtmState g_utm;
+OffsetKm offset_km(const UtmGrid& g, GridPoint p) {
+  const double y = (static_cast<double>(p.y) + g.orig_n - g.n0) / 1000.0;
+  const double x = (g.orig_e - static_cast<double>(p.x)) / 1000.0 - kFalseEastingKm;
+  return {x, y};
+}
 
-bool refuse_if_not_initialized() {
-  if (g_utm.initialized) return false;
+bool refuse_if_not_initialized(const UtmState& st) {
+  if (st.active) return false;
   FreeLine() << "UTM NOT INITIALIZED";
   log_bare_line("UTM NOT INITIALIZED");
   return true;
@@ -55,26 +49,58 @@ bool is_terrain_name(std::string_view name) {
 
 }  // namespace
 
-int utm_init(std::string_view fich, float& rxm, float& rym) {
+LatLon UtmGrid::to_latlon(GridPoint p) const {
+  const OffsetKm o = offset_km(*this, p);
+  const tm::GeoRad g = tm::inverse(o.x, o.y);
+  return {static_cast<float>(kRadDeg * g.phi), static_cast<float>(rlon0 + kRadDeg * g.dlam)};
+}
+
+GridPoint UtmGrid::to_grid(LatLon g) const {
+  // Longitudes that differ by whole turns are the same meridian: a point just
+  // across 180 degrees from the central meridian stays next to it.
+  const double dlon = std::remainder(static_cast<double>(g.lon) - rlon0, 360.0);
+  const tm::PlaneKm p = tm::forward(kDegRad * g.lat, dlon * kDegRad);
+  return {static_cast<float>(orig_e - (p.x + kFalseEastingKm) * 1000.0),
+          static_cast<float>(p.y * 1000.0 + n0 - orig_n)};
+}
+
+void UtmGrid::show_far_offset(GridPoint p) const {
+  const OffsetKm o = offset_km(*this, p);
+  if (std::fabs(o.x) > kLargeOffsetKm || std::fabs(o.y) > kLargeOffsetKm) FreeLine() << o.x << o.y;
+}
+
+UtmGrid utm_grid(float xmax, float ymax, float orig_e, float orig_n, float ori, int nzon,
+                 char zlat) {
+  UtmGrid g;
+  g.ori = ori;
+  g.nzon = nzon;
+  g.zlat = zlat;
+  g.rlon0 = 6.0 * nzon - 183.0;
+  g.n0 = zlat == 'S' ? kFalseNorthingSouth : 0.0;
+  g.orig_e = orig_e;
+  g.orig_n = orig_n;
+  g.xmax = xmax;
+  g.ymax = ymax;
+  return g;
+}
+
+int utm_init(UtmState& st, std::string_view fich, float& rxm, float& rym) {
   const std::string_view name = trim_right(fich);
   FreeLine() << "utm_init " << name;
 
-  if (g_utm.initialized && g_utm.fich_old == fich) {
-    FreeLine() << "utm_init : ALREADY INITIALIZED" << g_utm.initialized;
-    rxm = static_cast<float>(g_utm.xmax);
-    rym = static_cast<float>(g_utm.ymax);
+  if (st.active && st.active->fich == fich) {
+    FreeLine() << "utm_init : ALREADY INITIALIZED" << true;
+    rxm = static_cast<float>(st.active->xmax);
+    rym = static_cast<float>(st.active->ymax);
     return 1;
   }
-
-  g_utm.raddeg = kRadDeg;
-  g_utm.degrad = kDegRad;
 
   // Elevation-model names (".dem", ".asc") are never passed by the program and
   // count as unrecognised like any other name without a terrain ending.
   if (!is_terrain_name(name)) {
     FreeLine() << "unrecognised file type " << name;
     log_bare_line("UTM unrecognised file type " + std::string(name));
-    g_utm.initialized = false;
+    st.active.reset();
     return 0;
   }
 
@@ -83,48 +109,32 @@ int utm_init(std::string_view fich, float& rxm, float& rym) {
   char zlat = ' ';
   if (read_trn_hdr(name, xmax, ymax, orig_e, orig_n, ori, nzon, zlat) != 0) {
     log_message_f("UTM unable to read " + std::string(name));
-    g_utm.initialized = false;
+    st.active.reset();
     return 0;
   }
 
-  g_utm.initialized = true;
-  g_utm.fich_old = fich;
-  g_utm.ori = ori;
-  g_utm.nzon = nzon;
-  g_utm.zlat = zlat;
-  g_utm.rlon0 = 6.0 * nzon - 183.0;
-  g_utm.n0 = zlat == 'S' ? kFalseNorthingSouth : 0.0;
-  g_utm.orig_e = orig_e;
-  g_utm.orig_n = orig_n;
-  g_utm.xmax = xmax;
-  g_utm.ymax = ymax;
+  st.active = utm_grid(xmax, ymax, orig_e, orig_n, ori, nzon, zlat);
+  st.active->fich = fich;
   rxm = xmax;
   rym = ymax;
   return 1;
 }
 
-int latlontoxy(float rlat, float rlon, float& rx, float& ry) {
-  if (refuse_if_not_initialized()) return 0;
-  // Longitudes that differ by whole turns are the same meridian: a point just
-  // across 180 degrees from the central meridian stays next to it.
-  const double dlon = std::remainder(static_cast<double>(rlon) - g_utm.rlon0, 360.0);
-  const tm::PlaneKm p = tm::forward(g_utm.degrad * rlat, dlon * g_utm.degrad);
-  rx = static_cast<float>(g_utm.orig_e - (p.x + kFalseEastingKm) * 1000.0);
-  ry = static_cast<float>(p.y * 1000.0 + g_utm.n0 - g_utm.orig_n);
+int latlontoxy(const UtmState& st, float rlat, float rlon, float& rx, float& ry) {
+  if (refuse_if_not_initialized(st)) return 0;
+  const GridPoint p = st.active->to_grid({rlat, rlon});
+  rx = p.x;
+  ry = p.y;
   return 1;
 }
 
-int xytolatlon(float rx, float ry, float& rlat, float& rlon) {
-  if (refuse_if_not_initialized()) return 0;
-  const double y = (static_cast<double>(ry) + g_utm.orig_n - g_utm.n0) / 1000.0;
-  const double x = (g_utm.orig_e - static_cast<double>(rx)) / 1000.0 - kFalseEastingKm;
-  if (std::fabs(x) > kLargeOffsetKm || std::fabs(y) > kLargeOffsetKm) FreeLine() << x << y;
-  const tm::GeoRad g = tm::inverse(x, y);
-  rlat = static_cast<float>(g_utm.raddeg * g.phi);
-  rlon = static_cast<float>(g_utm.rlon0 + g_utm.raddeg * g.dlam);
+int xytolatlon(const UtmState& st, float rx, float ry, float& rlat, float& rlon) {
+  if (refuse_if_not_initialized(st)) return 0;
+  st.active->show_far_offset({rx, ry});
+  const LatLon g = st.active->to_latlon({rx, ry});
+  rlat = g.lat;
+  rlon = g.lon;
   return 1;
 }
-
-void utm_reset_state() { g_utm = UtmState{}; }
 
 }  // namespace tarvel

@@ -103,24 +103,4 @@ int FilePlanOutput::close() {
   return status;
 }
 
-int MemoryPlanOutput::write_line(std::string_view line) {
-  const std::size_t n = lines++;
-  if (const auto it = fail_lines.find(n); it != fail_lines.end() && it->second != 0) {
-    return it->second;
-  }
-  text.append(line);
-  text.append("\r\n");
-  return 0;
-}
-
-FlushResult MemoryPlanOutput::flush() {
-  flushed = true;
-  return flush_failure;
-}
-
-int MemoryPlanOutput::close() {
-  closed = true;
-  return close_status;
-}
-
 }  // namespace tarvel

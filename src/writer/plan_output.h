@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,23 +69,6 @@ class FilePlanOutput final : public PlanOutput {
   std::string path_;
   std::string pending_;                 // lines not yet written, CR LF included
   std::vector<std::size_t> line_ends_;  // end offset in pending_ of each pending line
-};
-
-// An output in memory for tests: it keeps the text and fails chosen lines.
-class MemoryPlanOutput final : public PlanOutput {
- public:
-  std::string text;                       // every line taken, CR LF included
-  std::map<std::size_t, int> fail_lines;  // line number (from 0) -> status of an immediate failure
-  FlushResult flush_failure;              // what flush() reports (a status 0 reports success)
-  int close_status = 0;
-  std::size_t lines = 0;  // lines handed over so far
-  bool flushed = false;
-  bool closed = false;
-
-  int write_line(std::string_view line) override;
-  FlushResult flush() override;
-  int close() override;
-  std::string name() const override { return "memory"; }
 };
 
 }  // namespace tarvel

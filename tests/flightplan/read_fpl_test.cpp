@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "install/install_paths.h"
+#include "support/memory_plan_output.h"
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
 #include "util/app_state.h"
-#include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"
 
 namespace tarvel {

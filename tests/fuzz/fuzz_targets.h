@@ -39,11 +39,11 @@
 #include "platform/dialog_backend.h"
 #include "platform/registry.h"
 #include "platform/user_reg.h"
+#include "support/memory_plan_output.h"
 #include "support/test_support.h"
 #include "ui/dialogs.h"
 #include "util/console.h"
 #include "util/log_message.h"
-#include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"
 
 namespace tarvel::fuzz {
@@ -109,8 +109,7 @@ class Environment {
 
 // The program state one input may touch, set for the input and put back
 // afterwards (the replaying test shares its process with other tests): the
-// dialogs, the console, the log file, the installation folders, the active
-// landscape and the Wine prefix.
+// dialogs, the console, the log file, the installation folders and the Wine prefix.
 class InputScope {
  public:
   InputScope() : env_(Environment::get()), paths_(install_paths()) {
@@ -121,12 +120,10 @@ class InputScope {
     // A log of its own for each input, so that a long run does not grow it.
     log_command_f("CREATE" + (env_.dir() / "fuzz.log").string());
     install_paths().instpath3 = env_.condor3().string();
-    utm_reset_state();
     reset_user_reg_cache();
   }
   ~InputScope() {
     reset_user_reg_cache();
-    utm_reset_state();
     install_paths() = paths_;
     set_console_capture(nullptr);
     set_dialog_backend(nullptr);
@@ -271,12 +268,13 @@ inline int read_trn_input(const std::uint8_t* data, std::size_t size) {
   if (status == 0 && (xmax < 0 || ymax < 0)) fail("a negative extent");
 
   float rxm = 0, rym = 0;
-  if (utm_init(path, rxm, rym) == 1) {
+  UtmState utm;
+  if (utm_init(utm, path, rxm, rym) == 1) {
     for (const float fx : {0.0f, 0.5f, 1.0f}) {
       for (const float fy : {0.0f, 0.5f, 1.0f}) {
         float lat = 0, lon = 0, x = 0, y = 0;
-        xytolatlon(rxm * fx, rym * fy, lat, lon);
-        latlontoxy(lat, lon, x, y);
+        xytolatlon(utm, rxm * fx, rym * fy, lat, lon);
+        latlontoxy(utm, lat, lon, x, y);
       }
     }
   }

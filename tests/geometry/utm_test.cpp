@@ -7,6 +7,7 @@
 #include <limits>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "geometry/geometry_fixtures.h"
 #include "support/test_support.h"
@@ -40,10 +41,8 @@ class UtmTest : public ::testing::Test {
     old_cwd_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
     reset_log_state();
-    utm_reset_state();
   }
   void TearDown() override {
-    utm_reset_state();
     reset_log_state();
     std::filesystem::current_path(old_cwd_);
   }
@@ -62,9 +61,11 @@ class UtmTest : public ::testing::Test {
   }
   const std::string& console() const { return console_.text(); }
 
+  UtmState utm_;  // the projection's state, fresh for each test
+
   void init_ok(const std::string& path) {
     float rxm = 0, rym = 0;
-    ASSERT_EQ(utm_init(path, rxm, rym), 1);
+    ASSERT_EQ(utm_init(utm_, path, rxm, rym), 1);
   }
 
  private:
@@ -76,12 +77,12 @@ class UtmTest : public ::testing::Test {
 TEST_F(UtmTest, GridToLatLonAndBackAtAKnownPoint) {
   init_ok(landscape("alps.trn", kAlps));
   float lat = 0, lon = 0;
-  ASSERT_EQ(xytolatlon(100000, 200000, lat, lon), 1);
+  ASSERT_EQ(xytolatlon(utm_, 100000, 200000, lat, lon), 1);
   EXPECT_NEAR(lat, 46.945988, 2e-6);
   EXPECT_NEAR(lon, 10.314031, 2e-6);
   // Back from the 32-bit latitude and longitude: exact only to their resolution.
   float x = 0, y = 0;
-  ASSERT_EQ(latlontoxy(lat, lon, x, y), 1);
+  ASSERT_EQ(latlontoxy(utm_, lat, lon, x, y), 1);
   EXPECT_NEAR(x, 100000.02, 0.02);
   EXPECT_NEAR(y, 199999.92, 0.02);
 }
@@ -101,7 +102,7 @@ TEST_F(UtmTest, LatLonToGridAtKnownPoints) {
     SCOPED_TRACE(c.name);
     init_ok(landscape(std::string(c.name) + ".trn", c.land));
     float x = 0, y = 0;
-    ASSERT_EQ(latlontoxy(c.lat, c.lon, x, y), 1);
+    ASSERT_EQ(latlontoxy(utm_, c.lat, c.lon, x, y), 1);
     EXPECT_NEAR(x, c.x, 0.02);
     EXPECT_NEAR(y, c.y, 0.02);
   }
@@ -119,10 +120,10 @@ TEST_F(UtmTest, ZoneGivesTheCentralMeridian) {
     init_ok(landscape("zone" + std::to_string(c.zone) + ".trn",
                       landscape_fields(700000, 5000000, c.zone, 'N')));
     float x = 0, y = 0;
-    ASSERT_EQ(latlontoxy(45, c.meridian, x, y), 1);
+    ASSERT_EQ(latlontoxy(utm_, 45, c.meridian, x, y), 1);
     EXPECT_EQ(x, 200000.0f);
     float lat = 0, lon = 0;
-    ASSERT_EQ(xytolatlon(200000, 0, lat, lon), 1);
+    ASSERT_EQ(xytolatlon(utm_, 200000, 0, lat, lon), 1);
     EXPECT_EQ(lon, c.meridian);
   }
 }
@@ -132,13 +133,13 @@ TEST_F(UtmTest, OnlyUpperCaseSMeansSouth) {
   // further north on the grid of a southern landscape.
   float y_south = 0, x = 0;
   init_ok(landscape("south.trn", landscape_fields(400000, 6300000, 56, 'S')));
-  ASSERT_EQ(latlontoxy(-33, 150, x, y_south), 1);
+  ASSERT_EQ(latlontoxy(utm_, -33, 150, x, y_south), 1);
   for (char hemi : {'s', 'N', 'X', '\0'}) {
     SCOPED_TRACE(static_cast<int>(hemi));
     init_ok(landscape(std::string("north") + std::to_string(hemi) + ".trn",
                       landscape_fields(400000, 6300000, 56, hemi)));
     float y = 0;
-    ASSERT_EQ(latlontoxy(-33, 150, x, y), 1);
+    ASSERT_EQ(latlontoxy(utm_, -33, 150, x, y), 1);
     EXPECT_NEAR(y, y_south - 10000000.0, 1.0);
   }
 }
@@ -158,7 +159,7 @@ TEST_F(UtmTest, RoundTripOverWholeLandscapes) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     float xmax = 0, ymax = 0;
-    ASSERT_EQ(utm_init(landscape(std::string(c.name) + ".trn", c.land), xmax, ymax), 1);
+    ASSERT_EQ(utm_init(utm_, landscape(std::string(c.name) + ".trn", c.land), xmax, ymax), 1);
     double worst = 0;
     constexpr int kSteps = 24;
     for (int i = 0; i <= kSteps; ++i) {
@@ -166,8 +167,8 @@ TEST_F(UtmTest, RoundTripOverWholeLandscapes) {
         const float x = xmax * static_cast<float>(i) / kSteps;
         const float y = ymax * static_cast<float>(j) / kSteps;
         float lat = 0, lon = 0, x2 = 0, y2 = 0;
-        ASSERT_EQ(xytolatlon(x, y, lat, lon), 1);
-        ASSERT_EQ(latlontoxy(lat, lon, x2, y2), 1);
+        ASSERT_EQ(xytolatlon(utm_, x, y, lat, lon), 1);
+        ASSERT_EQ(latlontoxy(utm_, lat, lon, x2, y2), 1);
         // What the rounding of latitude and longitude to 32 bits may move a
         // point on the ground (about 111.7 km a degree at most, scale factor
         // below 1.001 in a landscape), plus the 32-bit spacing of X and Y.
@@ -184,10 +185,50 @@ TEST_F(UtmTest, RoundTripOverWholeLandscapes) {
   }
 }
 
+TEST_F(UtmTest, TwoGridsAtOnceGiveWhatOneStateSwitchingBetweenThemGives) {
+  // Alps to Sydney, grid -> degrees -> grid, by the two grids side by side
+  // and by one state made active on each in turn: the same bits.
+  const std::string alps = landscape("alps.trn", kAlps);
+  const std::string sydney = landscape("sydney.trn", kSydney);
+  UtmState from_state, to_state;
+  float rxm = 0, rym = 0;
+  ASSERT_EQ(utm_init(from_state, alps, rxm, rym), 1);
+  ASSERT_EQ(utm_init(to_state, sydney, rxm, rym), 1);
+  const UtmGrid& from = *from_state.active;
+  const UtmGrid& to = *to_state.active;
+  const GridPoint points[] = {{0, 0}, {100000, 200000}, {92160, 184320}, {-400000, -300000}};
+
+  std::vector<GridPoint> side_by_side;
+  for (const GridPoint p : points) side_by_side.push_back(to.to_grid(from.to_latlon(p)));
+
+  std::vector<LatLon> degrees;
+  ASSERT_EQ(utm_init(utm_, alps, rxm, rym), 1);
+  for (const GridPoint p : points) {
+    LatLon g;
+    ASSERT_EQ(xytolatlon(utm_, p.x, p.y, g.lat, g.lon), 1);
+    degrees.push_back(g);
+  }
+  ASSERT_EQ(utm_init(utm_, sydney, rxm, rym), 1);
+  for (std::size_t i = 0; i < degrees.size(); ++i) {
+    SCOPED_TRACE(i);
+    GridPoint p;
+    ASSERT_EQ(latlontoxy(utm_, degrees[i].lat, degrees[i].lon, p.x, p.y), 1);
+    EXPECT_EQ(p.x, side_by_side[i].x);
+    EXPECT_EQ(p.y, side_by_side[i].y);
+  }
+  // Each state kept its own landscape; a failed opening empties only its own.
+  EXPECT_EQ(from_state.active->fich, alps);
+  ASSERT_EQ(utm_init(to_state, "missing.trn", rxm, rym), 0);
+  EXPECT_FALSE(to_state.active.has_value());
+  float x = 0, y = 0;
+  EXPECT_EQ(latlontoxy(from_state, 46, 9, x, y), 1);
+  EXPECT_NEAR(y, 94047.49, 0.02);
+}
+
 TEST_F(UtmTest, SameNameAgainReadsNothing) {
   const std::string path = landscape("alps.trn", kAlps);
   float rxm = 0, rym = 0;
-  ASSERT_EQ(utm_init(path, rxm, rym), 1);
+  ASSERT_EQ(utm_init(utm_, path, rxm, rym), 1);
   EXPECT_EQ(rxm, 92160.0f);
   EXPECT_EQ(rym, 184320.0f);
 
@@ -196,16 +237,16 @@ TEST_F(UtmTest, SameNameAgainReadsNothing) {
   landscape("alps.trn", landscape_fields(1, 2, 3, 'S', 10, 10));
   for (const std::string& name : {path, path + "     "}) {
     rxm = rym = 0;
-    EXPECT_EQ(utm_init(name, rxm, rym), 1);
+    EXPECT_EQ(utm_init(utm_, name, rxm, rym), 1);
     EXPECT_EQ(rxm, 92160.0f);
     EXPECT_EQ(rym, 184320.0f);
   }
   ASSERT_TRUE(std::filesystem::remove(file("alps.trn")));
   rxm = rym = 0;
-  EXPECT_EQ(utm_init(path, rxm, rym), 1);
+  EXPECT_EQ(utm_init(utm_, path, rxm, rym), 1);
   EXPECT_EQ(rxm, 92160.0f);
   float x = 0, y = 0;
-  ASSERT_EQ(latlontoxy(46, 9, x, y), 1);
+  ASSERT_EQ(latlontoxy(utm_, 46, 9, x, y), 1);
   EXPECT_NEAR(y, 94047.49, 0.02);  // still the first header's origin
 
   const std::string expected_repeat = " utm_init " + path + "\n utm_init : ALREADY INITIALIZED T\n";
@@ -222,21 +263,21 @@ TEST_F(UtmTest, AnotherNameReloads) {
   const std::string source = landscape("c2/alps.trn", kAlps);
   const std::string destination = landscape("c3/sydney.trn", kSydney);
   float rxm = 0, rym = 0;
-  ASSERT_EQ(utm_init(source, rxm, rym), 1);
+  ASSERT_EQ(utm_init(utm_, source, rxm, rym), 1);
   EXPECT_EQ(rxm, 92160.0f);
-  ASSERT_EQ(utm_init(destination, rxm, rym), 1);
+  ASSERT_EQ(utm_init(utm_, destination, rxm, rym), 1);
   EXPECT_EQ(rxm, 184320.0f);
   EXPECT_EQ(rym, 138240.0f);
   float x = 0, y = 0;
-  ASSERT_EQ(latlontoxy(-33, 150, x, y), 1);
+  ASSERT_EQ(latlontoxy(utm_, -33, 150, x, y), 1);
   EXPECT_NEAR(x, 180299.99, 0.02);
 
   // The source changed on disk in between: going back to it reads it afresh.
   landscape("c2/alps.trn", landscape_fields(710000, 5000000, 32, 'N', 512, 256));
-  ASSERT_EQ(utm_init(source, rxm, rym), 1);
+  ASSERT_EQ(utm_init(utm_, source, rxm, rym), 1);
   EXPECT_EQ(rxm, 46080.0f);
   EXPECT_EQ(rym, 23040.0f);
-  ASSERT_EQ(latlontoxy(46, 9, x, y), 1);
+  ASSERT_EQ(latlontoxy(utm_, 46, 9, x, y), 1);
   EXPECT_NEAR(x, 210000, 0.02);
   EXPECT_EQ(console().find("ALREADY"), std::string::npos);
 }
@@ -249,7 +290,7 @@ TEST_F(UtmTest, TerrainNameIsFoundAnywhereInThePath) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rel);
     float rxm = 0, rym = 0;
-    EXPECT_EQ(utm_init(landscape(c.rel, kAlps), rxm, rym), 1);
+    EXPECT_EQ(utm_init(utm_, landscape(c.rel, kAlps), rxm, rym), 1);
     EXPECT_EQ(rxm, 92160.0f);
   }
 }
@@ -282,7 +323,7 @@ TEST_F(UtmTest, FailedInitLeavesNoLandscape) {
     const std::size_t console_from = console().size();
     const std::size_t log_from = log_text().size();
     float rxm = -1, rym = -2;
-    EXPECT_EQ(utm_init(path, rxm, rym), 0);
+    EXPECT_EQ(utm_init(utm_, path, rxm, rym), 0);
     EXPECT_EQ(rxm, -1);
     EXPECT_EQ(rym, -2);
 
@@ -301,8 +342,8 @@ TEST_F(UtmTest, FailedInitLeavesNoLandscape) {
 
     // Nothing is active now, not even the landscape loaded before.
     float a = 7, b = 8;
-    EXPECT_EQ(latlontoxy(46, 9, a, b), 0);
-    EXPECT_EQ(xytolatlon(1, 2, a, b), 0);
+    EXPECT_EQ(latlontoxy(utm_, 46, 9, a, b), 0);
+    EXPECT_EQ(xytolatlon(utm_, 1, 2, a, b), 0);
     EXPECT_EQ(a, 7);
     EXPECT_EQ(b, 8);
   }
@@ -310,8 +351,8 @@ TEST_F(UtmTest, FailedInitLeavesNoLandscape) {
 
 TEST_F(UtmTest, TransformsRefuseBeforeAnyLandscape) {
   float a = 7, b = 8;
-  EXPECT_EQ(xytolatlon(100000, 200000, a, b), 0);
-  EXPECT_EQ(latlontoxy(46, 9, a, b), 0);
+  EXPECT_EQ(xytolatlon(utm_, 100000, 200000, a, b), 0);
+  EXPECT_EQ(latlontoxy(utm_, 46, 9, a, b), 0);
   EXPECT_EQ(a, 7);
   EXPECT_EQ(b, 8);
   EXPECT_EQ(console(), " UTM NOT INITIALIZED\n UTM NOT INITIALIZED\n");
@@ -322,14 +363,14 @@ TEST_F(UtmTest, FarPointsAreExtrapolated) {
   init_ok(landscape("alps.trn", kAlps));
   float lat = 0, lon = 0;
   // 400 km east of the landscape and south of its origin: negative grid values.
-  ASSERT_EQ(xytolatlon(-400000, -300000, lat, lon), 1);
+  ASSERT_EQ(xytolatlon(utm_, -400000, -300000, lat, lon), 1);
   EXPECT_TRUE(std::isfinite(lat) && std::isfinite(lon));
   float x = 0, y = 0;
-  ASSERT_EQ(latlontoxy(lat, lon, x, y), 1);
+  ASSERT_EQ(latlontoxy(utm_, lat, lon, x, y), 1);
   EXPECT_NEAR(x, -400000, 1.0);
   EXPECT_NEAR(y, -300000, 1.0);
   // A point of another zone stays on this zone's central meridian.
-  ASSERT_EQ(latlontoxy(0, 30, x, y), 1);
+  ASSERT_EQ(latlontoxy(utm_, 0, 30, x, y), 1);
   EXPECT_TRUE(std::isfinite(x) && std::isfinite(y));
   EXPECT_LT(x, -1500000);
   EXPECT_EQ(console().find("UTM NOT"), std::string::npos);
@@ -339,14 +380,14 @@ TEST_F(UtmTest, HugeOffsetsAreShownAndStillConverted) {
   init_ok(landscape("alps.trn", kAlps));
   float lat = 0, lon = 0;
   // Easting offset (700 km + 2,000,000 km) - 500 km, northing 5,000 km.
-  EXPECT_EQ(xytolatlon(-2e9f, 0, lat, lon), 1);
+  EXPECT_EQ(xytolatlon(utm_, -2e9f, 0, lat, lon), 1);
   EXPECT_NE(console().find("\n 2000200 5000\n"), std::string::npos) << console();
   // Northing beyond the limit, easting offset 200 km.
-  EXPECT_EQ(xytolatlon(0, 2e9f, lat, lon), 1);
+  EXPECT_EQ(xytolatlon(utm_, 0, 2e9f, lat, lon), 1);
   EXPECT_NE(console().find("\n 200 2005000\n"), std::string::npos) << console();
   // Within the limit nothing is shown.
   const std::size_t before = console().size();
-  EXPECT_EQ(xytolatlon(100000, 200000, lat, lon), 1);
+  EXPECT_EQ(xytolatlon(utm_, 100000, 200000, lat, lon), 1);
   EXPECT_EQ(console().size(), before);
 }
 
@@ -355,13 +396,13 @@ TEST_F(UtmTest, LongitudesAcrossTheAntimeridianMeetTheirTwins) {
   // east of the centre, not 356.5 degrees west of it.
   init_ok(landscape("chatham.trn", landscape_fields(900000, 5600000, 60, 'S')));
   float x_east = 0, y_east = 0, x_west = 0, y_west = 0;
-  ASSERT_EQ(latlontoxy(-44, 180.5f, x_east, y_east), 1);
-  ASSERT_EQ(latlontoxy(-44, -179.5f, x_west, y_west), 1);
+  ASSERT_EQ(latlontoxy(utm_, -44, 180.5f, x_east, y_east), 1);
+  ASSERT_EQ(latlontoxy(utm_, -44, -179.5f, x_west, y_west), 1);
   EXPECT_NEAR(x_west, x_east, 0.02);
   EXPECT_NEAR(y_west, y_east, 0.02);
   // And the grid point converts back to the same meridian.
   float lat = 0, lon = 0;
-  ASSERT_EQ(xytolatlon(x_west, y_west, lat, lon), 1);
+  ASSERT_EQ(xytolatlon(utm_, x_west, y_west, lat, lon), 1);
   EXPECT_NEAR(lat, -44, 1e-5);
   EXPECT_NEAR(std::remainder(lon - -179.5, 360.0), 0, 1e-5);
 }

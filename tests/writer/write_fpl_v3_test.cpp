@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "flightplan/flight_plan.h"
+#include "support/memory_plan_output.h"
 #include "support/test_support.h"
 #include "util/app_state.h"
 #include "writer/plan_output.h"
