@@ -7,12 +7,12 @@
 #include "flightplan/compute_dist.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/read_fpl_rules.h"
-#include "flightplan/read_value.h"
 #include "geometry/get_airspace_size.h"
 #include "install/get_condor_inst_dir.h"
 #include "install/install_paths.h"
 #include "util/console.h"
 #include "util/line_reader.h"
+#include "util/read_value.h"
 
 namespace tarvel {
 

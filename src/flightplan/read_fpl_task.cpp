@@ -9,10 +9,10 @@
 #include "flightplan/compute_dist.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/read_fpl_rules.h"
-#include "flightplan/read_value.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
+#include "util/read_value.h"
 #include "util/stop_run.h"
 
 namespace tarvel {

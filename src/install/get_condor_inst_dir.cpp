@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "flightplan/read_value.h"
 #include "install/install_paths.h"
 #include "install/rd_usr_reg.h"
 #include "platform/files.h"
@@ -11,6 +10,7 @@
 #include "util/app_state.h"
 #include "util/console.h"
 #include "util/log_message.h"
+#include "util/read_value.h"
 #include "util/stop_run.h"
 
 namespace tarvel {

@@ -29,7 +29,7 @@
 #include "flightplan/flight_plan.h"
 #include "flightplan/is_true.h"
 #include "flightplan/read_fpl.h"
-#include "flightplan/read_value.h"
+#include "util/read_value.h"
 #include "geometry/get_airspace_size.h"
 #include "geometry/read_trn.h"
 #include "geometry/utm.h"
