@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/files.h"
-#include "ui/fatal_message.h"
+#include "driver/fatal_message.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"

@@ -10,7 +10,7 @@
 #include "platform/wine_prefix.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
-#include "ui/fatal_message.h"
+#include "driver/fatal_message.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/log_message.h"

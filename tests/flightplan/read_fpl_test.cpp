@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/stopping_calls.h"
 #include "install/install_paths.h"
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
@@ -31,7 +32,7 @@ ReadResult read_text(FlightPlan& fp, const std::string& bytes, int nunit_0 = 10,
   test::ConsoleCapture console;
   std::istringstream in(bytes, std::ios::binary);
   ReadResult r;
-  read_fpl(fp, in, "C:\\Plans\\task.fpl", nunit_0, qverb, qfr, r.nl, r.ios);
+  read_fpl_or_stop(fp, in, "C:\\Plans\\task.fpl", nunit_0, qverb, qfr, r.nl, r.ios);
   r.console = console.text();
   return r;
 }
@@ -954,7 +955,7 @@ TEST(ReadFpl, ReadErrorKeepsWhatWasRead) {
   int nl = 0;
   int ios = 0;
   test::ConsoleCapture console;
-  read_fpl(*fp, in, "plan", 1, false, false, nl, ios);
+  read_fpl(*fp, in, "plan", 1, false, nl, ios);
   EXPECT_EQ(ios, EIO);  // the stream gave no reason of its own
   EXPECT_EQ(nl, 3);
   EXPECT_EQ(fp->nb_wp, 3);

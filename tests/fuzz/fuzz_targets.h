@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "driver/read_ini.h"
+#include "driver/stopping_calls.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/flight_plan.h"
 #include "flightplan/is_true.h"
@@ -175,7 +176,8 @@ inline int read_fpl_input(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(text, std::ios::binary);
     int nl = 0;
     int ios = 0;
-    read_fpl(*fp, in, "C:\\Plans\\fuzz.fpl", fresh ? 15 : -16, true, (data[0] & 2) != 0, nl, ios);
+    read_fpl_or_stop(*fp, in, "C:\\Plans\\fuzz.fpl", fresh ? 15 : -16, true, (data[0] & 2) != 0, nl,
+                     ios);
     if (nl < 0) fail("negative line count");
     // What the conversion relies on after a read that did not end the run.
     if (fp->nb_wp > maxtp + 1) fail("more turnpoints than the plan holds");

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "driver/stopping_calls.h"
 #include "install/install_paths.h"
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
@@ -41,7 +42,7 @@ TEST_F(GetCondorInstDirStop, UnknownVersionStopsTheRun) {
     test::ConsoleCapture console;
     FixedText<256> path;
     try {
-      get_condor_inst_dir(nc, path, true);
+      condor_inst_dir_or_stop(nc, path, true);
       ADD_FAILURE() << nc << " did not stop the run";
     } catch (const test::RunStopped& stop) {
       EXPECT_EQ(stop.status, 0);

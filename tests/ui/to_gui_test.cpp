@@ -7,7 +7,7 @@
 
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
-#include "ui/fatal_message.h"
+#include "driver/fatal_message.h"
 #include "util/app_state.h"
 #include "util/log_message.h"
 

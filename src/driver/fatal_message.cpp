@@ -1,4 +1,4 @@
-#include "ui/fatal_message.h"
+#include "driver/fatal_message.h"
 
 #include <string>
 
