@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "driver/stop_run.h"
 #include "geometry/get_airspace_size.h"
 #include "install/get_condor_inst_dir.h"
 #include "install/install_paths.h"
@@ -10,7 +11,6 @@
 #include "util/console.h"
 #include "util/extract_path_name.h"
 #include "util/log_message.h"
-#include "util/stop_run.h"
 
 namespace tarvel {
 

@@ -30,7 +30,6 @@
 #include "flightplan/flight_plan.h"
 #include "flightplan/is_true.h"
 #include "flightplan/read_fpl.h"
-#include "util/read_value.h"
 #include "geometry/get_airspace_size.h"
 #include "geometry/read_trn.h"
 #include "geometry/utm.h"
@@ -44,6 +43,7 @@
 #include "ui/dialogs.h"
 #include "util/console.h"
 #include "util/log_message.h"
+#include "util/read_value.h"
 #include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"
 
