@@ -59,6 +59,16 @@ TEST_F(GetCondorInstDirStop, UnknownVersionStopsTheRun) {
   }
 }
 
+TEST_F(GetCondorInstDirStop, UnknownVersionIsReportedNotShown) {
+  test::RecordingDialogs dialogs;
+  test::ConsoleCapture console;
+  FixedText<256> path("kept");
+  EXPECT_EQ(get_condor_inst_dir(4, path, false), kIncorrectCondorVersion);
+  EXPECT_EQ(path, "kept");
+  EXPECT_EQ(console.text(), "           4\n");
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
 using GetCondorInstDirRemembered = InFreshFolder;
 
 TEST_F(GetCondorInstDirRemembered, AnswersFromTheRememberedFolders) {

@@ -135,6 +135,16 @@ TEST(CheckWritableFolder, AnUnwritableFolderShowsTheMessageAndEndsTheRun) {
   }
 }
 
+TEST(CheckWritableFolder, TheProbeAloneShowsNothing) {
+  test::TempDir dir;
+  dir.write("plain", "not a folder");
+  test::RecordingDialogs dialogs;
+  test::ConsoleCapture console;
+  EXPECT_TRUE(check_writable_folder(program_form(dir.path())));
+  EXPECT_FALSE(check_writable_folder(program_form(dir.path() / "plain") + "\\sub"));
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
 TEST(CheckWritableFolder, TheMessageIsCutTo256Characters) {
   test::TempDir dir;
   dir.write("plain", "not a folder");
