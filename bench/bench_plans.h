@@ -262,7 +262,7 @@ inline std::unique_ptr<FlightPlan> converted_plan(int airspaces) {
   ViewStream in(text);
   int nl = 0;
   int ios = 0;
-  read_fpl(*fp, in, "plan.fpl", 15, true, false, nl, ios);
+  read_fpl(*fp, in, "plan.fpl", 15, true, nl, ios);
   fp->nb_as_zones = airspaces;
   fp->last_dis_as = std::min(airspaces - 1, cmaxdisabledairspaceblockscount);
   fp->qas_disa.fill(true);

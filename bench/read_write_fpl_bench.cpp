@@ -41,7 +41,7 @@ void BM_ReadCondor2Plan(benchmark::State& state) {
     ViewStream in(text);
     int nl = 0;
     int ios = 0;
-    read_fpl(*fp, in, "plan.fpl", 15, true, false, nl, ios);
+    read_fpl(*fp, in, "plan.fpl", 15, true, nl, ios);
     benchmark::DoNotOptimize(fp->dist_tot);
   }
   if (fp->nb_wp != 6 || fp->nb_pz != 2 || fp->nb_fpldesc != 1) state.SkipWithError("plan not read");
@@ -61,7 +61,7 @@ void BM_ReadCondor3Plan(benchmark::State& state) {
     ViewStream in(text);
     int nl = 0;
     int ios = 0;
-    read_fpl(*fp, in, "plan.fpl", 15, true, false, nl, ios);
+    read_fpl(*fp, in, "plan.fpl", 15, true, nl, ios);
     benchmark::DoNotOptimize(fp->last_dis_as);
   }
   const int last = std::min(airspaces - 1, cmaxdisabledairspaceblockscount);
@@ -208,7 +208,7 @@ void BM_ReadWidePlan(benchmark::State& state) {
     ViewStream in(text);
     int nl = 0;
     int ios = 0;
-    read_fpl(*fp, in, "plan.fpl", 15, false, false, nl, ios);
+    read_fpl(*fp, in, "plan.fpl", 15, false, nl, ios);
     benchmark::DoNotOptimize(fp->last_dis_as);
   }
   if (fp->nb_wp != 31 || fp->last_dis_as != cmaxdisabledairspaceblockscount) {

@@ -9,6 +9,7 @@
 #include "driver/driver_messages.h"
 #include "driver/extent_warning.h"
 #include "driver/output_name.h"
+#include "driver/stopping_calls.h"
 #include "flightplan/flight_plan.h"
 #include "flightplan/read_fpl.h"
 #include "geometry/get_airspace_size.h"
@@ -60,7 +61,7 @@ bool read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>&
   if (!in || folder_exists(path.view())) fatal_file_not_found(rs, path.view());
   int nl = 0;
   int ios = 0;
-  read_fpl(fp, in, path.trimmed(), unit, qverb, app_state().qfr, nl, ios);
+  read_fpl_or_stop(fp, in, path.trimmed(), unit, qverb, app_state().qfr, nl, ios);
   if (ios <= 0) return true;
   const std::string file = trimmed(path.view());
   // "/" breaks a log line: "Input/output error" reads "Input-output error".

@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "driver/fatal_message.h"
+#include "driver/stop_run.h"
 #include "platform/files.h"
-#include "ui/fatal_message.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
 #include "util/log_message.h"
-#include "util/stop_run.h"
 
 namespace tarvel {
 

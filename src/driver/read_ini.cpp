@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "driver/stop_run.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/is_true.h"
 #include "platform/files.h"
@@ -12,7 +13,6 @@
 #include "util/app_state.h"
 #include "util/line_reader.h"
 #include "util/log_message.h"
-#include "util/stop_run.h"
 
 namespace tarvel {
 

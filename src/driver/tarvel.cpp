@@ -9,6 +9,7 @@
 #include "driver/driver_messages.h"
 #include "driver/read_ini.h"
 #include "driver/run_settings.h"
+#include "driver/stopping_calls.h"
 #include "driver/tarvel_vers.h"
 #include "driver/wine_prefix_choice.h"
 #include "install/get_active_condor_version.h"
@@ -138,7 +139,7 @@ int tarvel_main(std::vector<std::string> args) {
   if (program_folder.size() > kMaxProgramFolder) {
     fatal_program_folder_too_long(rs, program_folder, kMaxProgramFolder);
   }
-  check_writable_folder(rs.instpath, rs.msg_tit);
+  writable_folder_or_stop(rs.instpath, rs.msg_tit);
   if (log_status != 0) move_log_to_program_folder(rs);
   log_version();
   read_settings_file(rs);

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "driver/driver_messages.h"
+#include "driver/fatal_message.h"
 #include "install/find_condor_prefix.h"
 #include "platform/files.h"
 #include "platform/wine_prefix.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
-#include "ui/fatal_message.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/log_message.h"

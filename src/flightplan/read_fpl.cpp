@@ -7,12 +7,9 @@
 #include "flightplan/compute_dist.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/read_fpl_rules.h"
-#include "flightplan/read_value.h"
-#include "geometry/get_airspace_size.h"
-#include "install/get_condor_inst_dir.h"
-#include "install/install_paths.h"
 #include "util/console.h"
 #include "util/line_reader.h"
+#include "util/read_value.h"
 
 namespace tarvel {
 
@@ -68,18 +65,8 @@ void read_landscape(FplReadState& st) {
   FlightPlan& fp = st.fp;
   fp.landscape = st.val.view();
   if (fp.fpl_vers != 3) return;
-  InstallPaths& ip = install_paths();
-  get_condor_inst_dir(-3, ip.instpath3, true);
-  const std::string_view name = st.val.trimmed();
-  std::string path(ip.instpath3.trimmed());
-  path += "\\Landscapes\\";
-  path += name;
-  path += '\\';
-  path += name;
-  path += ".air";
-  const FixedText<256> aspfile(path);
-  FreeLine() << aspfile.trimmed();
-  fp.nb_as_zones = get_airspace_size(aspfile.trimmed());
+  const auto& count = st.lookups->condor3_airspace_count;
+  fp.nb_as_zones = count ? count(st.val.trimmed()) : 0;
   FreeLine() << "Airspace zones : " << fp.nb_as_zones;
 }
 
@@ -139,8 +126,8 @@ AxisKey split_axis_key(const FplReadState& st, std::string_view prefix, int inde
   return key;
 }
 
-void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, int nunit_0,
-              bool qverb, bool qfr, int& nl, int& ios) {
+int read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, int nunit_0,
+             bool qverb, int& nl, int& ios, const FplLookups& lookups) {
   const bool fresh = nunit_0 > 0;
   FreeLine() << "fpl_vers" << fp.fpl_vers;
 
@@ -156,8 +143,8 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
   fp.fpl_000 = opened_name;
 
   FplReadState st(fp);
+  st.lookups = &lookups;
   st.qverb = qverb;
-  st.qfr = qfr;
   st.raw.reserve(fpl_line_width);
   nl = 0;
   ios = 0;
@@ -202,6 +189,7 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
     } else if (read_task_key(st) || read_weather_key(st) || read_glider_key(st) ||
                read_option_key(st)) {
       // taken by a task, weather, glider or option rule
+      if (st.outcome != fpl_read_done) return st.outcome;
     } else if (st.key_name == "Text") {
       ios = read_description(st, lines);
       break;
@@ -221,6 +209,7 @@ void read_fpl(FlightPlan& fp, std::istream& in, std::string_view opened_name, in
     compute_dist(fp);
   }
   FreeLine() << "IOS=" << ios;
+  return fpl_read_done;
 }
 
 }  // namespace tarvel

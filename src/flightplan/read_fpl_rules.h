@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "flightplan/flight_plan.h"
+#include "flightplan/read_fpl.h"
 #include "util/fixed_text.h"
 
 namespace tarvel {
@@ -23,8 +24,9 @@ struct FplReadState {
   explicit FplReadState(FlightPlan& plan) : fp(plan) {}
 
   FlightPlan& fp;
+  const FplLookups* lookups = nullptr;
   bool qverb = false;
-  bool qfr = false;
+  int outcome = fpl_read_done;  // set by a count the record cannot hold
   FplSection section = FplSection::none;
   int nwp = 0;     // current turnpoint
   int npz = 0;     // current penalty zone

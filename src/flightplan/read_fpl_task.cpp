@@ -9,11 +9,8 @@
 #include "flightplan/compute_dist.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/read_fpl_rules.h"
-#include "flightplan/read_value.h"
-#include "ui/to_gui.h"
-#include "util/app_state.h"
 #include "util/console.h"
-#include "util/stop_run.h"
+#include "util/read_value.h"
 
 namespace tarvel {
 
@@ -22,12 +19,6 @@ namespace {
 // The widest line buffer ever needed: a disabled-airspace list of every
 // airspace the record can flag, each number with up to four digits and a comma.
 constexpr std::size_t max_line_width = 5 * (cmaxdisabledairspaceblockscount + 1) + 17;
-
-[[noreturn]] void refuse_plan(bool qfr, const char* french, const char* english) {
-  int kind = s_error;
-  error_message_tit(kind, "TARVEL", std::string_view(qfr ? french : english), app_state().qline);
-  stop_run(0);
-}
 
 void read_count(FplReadState& st) {
   FlightPlan& fp = st.fp;
@@ -38,10 +29,7 @@ void read_count(FplReadState& st) {
     if (text.size() < 2) text.insert(0, 1, ' ');
     console_line(" Number of legs=" + text);
   }
-  if (fp.nb_wp > maxtp + 1) {
-    refuse_plan(st.qfr, "TARVEL n'accepte pas plus que 30 points de virage",
-                "TARVEL does not support more than 30 turnpoints");
-  }
+  if (fp.nb_wp > maxtp + 1) st.outcome = fpl_too_many_turnpoints;
 }
 
 enum class TpKind {
@@ -139,8 +127,8 @@ void read_pz_count(FplReadState& st) {
   FlightPlan& fp = st.fp;
   read_value(st.val.view(), fp.nb_pz);
   if (fp.nb_pz > maxpz + 1) {
-    refuse_plan(st.qfr, "TARVEL n'accepte pas plus que 11 zones de p\xe9nalit\xe9",
-                "TARVEL does not support more than 11 penalty zones");
+    st.outcome = fpl_too_many_penalty_zones;
+    return;
   }
   if (fp.fpl_vers != 3) return;
   // The disabled-airspace line of a Condor 3 plan holds up to five bytes per

@@ -6,8 +6,8 @@
 #include "flightplan/dates.h"
 #include "flightplan/is_true.h"
 #include "flightplan/read_fpl_rules.h"
-#include "flightplan/read_value.h"
 #include "util/console.h"
+#include "util/read_value.h"
 
 namespace tarvel {
 

@@ -3,15 +3,12 @@
 #include <cstdio>
 #include <string>
 
-#include "flightplan/read_value.h"
 #include "install/install_paths.h"
 #include "install/rd_usr_reg.h"
 #include "platform/files.h"
-#include "ui/to_gui.h"
-#include "util/app_state.h"
 #include "util/console.h"
 #include "util/log_message.h"
-#include "util/stop_run.h"
+#include "util/read_value.h"
 
 namespace tarvel {
 
@@ -34,15 +31,6 @@ bool read_log_line(std::FILE* f, std::string& line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line.size() > kLogLineWidth) line.resize(kLogLineWidth);
   return true;
-}
-
-[[noreturn]] void incorrect_version(int nc) {
-  FreeLine() << nc;
-  FixedText<64> msg("get_condor_inst_dir : incorrect Condor version");
-  int kind = s_error;
-  error_message(kind, msg, app_state().qline);
-  log_message_f(msg);
-  stop_run(0);
 }
 
 }  // namespace
@@ -80,7 +68,7 @@ int get_condor_inst_dir(int nc, FixedText<256>& path, bool silent) {
     case 1: key = "SOFTWARE\\Condor\\"; break;
     case 2: key = "SOFTWARE\\Condor2\\"; break;
     case 3: key = "SOFTWARE\\Condor3\\"; break;
-    default: incorrect_version(nc);
+    default: FreeLine() << nc; return kIncorrectCondorVersion;
   }
 
   std::string value;

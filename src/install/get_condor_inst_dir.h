@@ -11,7 +11,9 @@ namespace tarvel {
 // remembered instpath2 / instpath3 when it is not blank. Returns the version
 // read from the installation's log file (0 when not installed or unknown);
 // `path` receives the installation folder. `silent` suppresses the
-// not-detected notice. Any other nc stops the program.
+// not-detected notice. Any other nc prints it and returns
+// kIncorrectCondorVersion, leaving `path` as it was.
+inline constexpr int kIncorrectCondorVersion = -1;
 int get_condor_inst_dir(int nc, FixedText<256>& path, bool silent);
 
 // The version in an installation's log file: the first of its first six

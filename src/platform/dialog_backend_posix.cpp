@@ -20,11 +20,11 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/console_lines.h"
 #include "platform/dialog_backend.h"
 #include "platform/dialog_backend_common.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
-#include "util/console.h"
 
 namespace tarvel {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <cstring>
 
+#include "platform/blank_trim.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "platform/wine_prefix.h"
-#include "util/fixed_text.h"
 
 namespace tarvel {
 

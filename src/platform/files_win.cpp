@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/blank_trim.h"
 #include "platform/files.h"
 #include "platform/wide_text_win.h"
-#include "util/fixed_text.h"
 
 namespace tarvel {
 

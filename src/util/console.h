@@ -15,20 +15,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/console_lines.h"
+
 namespace tarvel {
-
-// Writes one line in plain style (the text alone) on standard output.
-// Once a write to a stream has failed (nobody reads it any more), later lines
-// for that stream are dropped; the caller is never told, and the run goes on.
-void console_line(std::string_view text);
-// Writes one line on the error output.
-void error_output_line(std::string_view text);
-// Pushes buffered console output out (before the process ends).
-void console_flush();
-
-// While a capture is active, console lines are appended to `*capture`
-// (each followed by "\n", not re-encoded) instead of going to standard output.
-void set_console_capture(std::string* capture);
 
 // Formats a real in free form: the shortest text that reads back as the same value.
 std::string free_real(float v);

@@ -6,10 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/process.h"
-#include "ui/to_gui.h"
-#include "util/app_state.h"
 #include "util/console.h"
-#include "util/stop_run.h"
 
 namespace tarvel {
 
@@ -77,7 +74,7 @@ PathParts split_path_name(std::string_view path) {
   return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
 }
 
-void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
+bool check_writable_folder(std::string_view folder) {
   const std::string_view dir = trim_right(folder);
   std::string probe = std::string(dir) + "\\" + std::string(kProbeFileName);
   FreeLine() << "check_writable_folder " << probe;
@@ -106,24 +103,7 @@ void check_writable_folder(std::string_view folder, std::string_view msg_tit) {
     }
   }
   FreeLine() << open_status << rewind_status << write_status << close_status;
-  if (open_status == 0 && rewind_status == 0 && write_status == 0 && close_status == 0) return;
-
-  const std::string d(dir);
-  FixedText<256> msg;
-  if (app_state().qfr) {
-    msg = "Le dossier " + d +
-          " n'est pas accessible en \xe9"
-          "criture" +
-          "/Modifiez les droits d'acc\xe8"
-          "s du dossier" +
-          "/Ou installez TARVEL \xe0 un autre emplacement";
-  } else {
-    msg = "The " + d + " folder is not writable/Change the access rights of the folder" +
-          "/Or install in another location";
-  }
-  int kind = s_error;
-  error_message_tit(kind, msg_tit, msg, app_state().qline);
-  stop_run(0);
+  return open_status == 0 && rewind_status == 0 && write_status == 0 && close_status == 0;
 }
 
 }  // namespace tarvel

@@ -38,14 +38,8 @@ void extract_path_name(const FixedText<N>& path, FixedText<F>& folder, FixedText
 }
 
 // Proves that `folder` can be written by creating, writing and deleting the
-// probe file in it. Returns only when it can; otherwise shows an error box
-// titled `msg_tit` (French when app_state().qfr) and ends the run (status 0).
-// Trailing blanks of `folder` are not part of it.
-void check_writable_folder(std::string_view folder, std::string_view msg_tit);
-
-template <std::size_t N, std::size_t M>
-void check_writable_folder(const FixedText<N>& folder, const FixedText<M>& msg_tit) {
-  check_writable_folder(folder.view(), msg_tit.view());
-}
+// probe file in it: true when it can. Trailing blanks of `folder` are not
+// part of it.
+bool check_writable_folder(std::string_view folder);
 
 }  // namespace tarvel

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/stopping_calls.h"
 #include "install/install_paths.h"
 #include "support/memory_plan_output.h"
 #include "support/recording_dialogs.h"
@@ -31,7 +32,7 @@ ReadResult read_text(FlightPlan& fp, const std::string& bytes, int nunit_0 = 10,
   test::ConsoleCapture console;
   std::istringstream in(bytes, std::ios::binary);
   ReadResult r;
-  read_fpl(fp, in, "C:\\Plans\\task.fpl", nunit_0, qverb, qfr, r.nl, r.ios);
+  read_fpl_or_stop(fp, in, "C:\\Plans\\task.fpl", nunit_0, qverb, qfr, r.nl, r.ios);
   r.console = console.text();
   return r;
 }
@@ -876,6 +877,66 @@ TEST(ReadFpl, PlansTooLargeForTheRecordEndTheRun) {
   }
 }
 
+// The reader itself shows nothing and ends nothing: it stops at the count the
+// record cannot hold and says which; the caller decides.
+TEST(ReadFpl, ACountTooLargeStopsTheReadAndIsReported) {
+  struct Row {
+    const char* text;
+    int outcome;
+    int nl;
+  } const rows[] = {
+      {"[Task]\nCount=31\nPZCount=11\nAAT=1\n", fpl_read_done, 4},
+      {"[Task]\nCount=32\nAAT=1\n", fpl_too_many_turnpoints, 2},
+      {"[Task]\nPZCount=12\nAAT=1\n", fpl_too_many_penalty_zones, 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    test::RecordingDialogs dialogs;
+    test::ConsoleCapture console;
+    auto fp = blank_plan();
+    std::istringstream in(row.text, std::ios::binary);
+    int nl = 0;
+    int ios = 0;
+    EXPECT_EQ(read_fpl(*fp, in, "plan", 1, false, nl, ios), row.outcome);
+    EXPECT_EQ(nl, row.nl);
+    EXPECT_EQ(fp->qaat, row.outcome == fpl_read_done);
+    EXPECT_TRUE(dialogs.calls.empty());
+    // The end-of-read trace comes only after a whole read.
+    EXPECT_EQ(console.text().find("IOS=") != std::string::npos, row.outcome == fpl_read_done);
+  }
+}
+
+// The landscape's airspaces come from the caller, asked with the name the plan
+// gives, and only for a Condor 3 plan; without an answer there are none.
+TEST(ReadFpl, TheCallerCountsACondor3LandscapesAirspaces) {
+  std::vector<std::string> asked;
+  FplLookups lookups;
+  lookups.condor3_airspace_count = [&asked](std::string_view name) {
+    asked.emplace_back(name);
+    return 42;
+  };
+  const std::string condor3 = "[Version]\nCondor version=3000\n[Task]\nLandscape=Valley  \n";
+  const std::string condor2 = "[Version]\nCondor version=2300\n[Task]\nLandscape=Valley\n";
+  int nl = 0;
+  int ios = 0;
+  test::ConsoleCapture console;
+  auto fp = blank_plan();
+  std::istringstream in3(condor3, std::ios::binary);
+  read_fpl(*fp, in3, "plan", 1, false, nl, ios, lookups);
+  EXPECT_EQ(fp->nb_as_zones, 42);
+  EXPECT_EQ(asked, std::vector<std::string>{"Valley"});
+
+  auto fp2 = blank_plan();
+  std::istringstream in2(condor2, std::ios::binary);
+  read_fpl(*fp2, in2, "plan", 1, false, nl, ios, lookups);
+  EXPECT_EQ(asked.size(), 1u);
+
+  auto alone = blank_plan();
+  std::istringstream again(condor3, std::ios::binary);
+  read_fpl(*alone, again, "plan", 1, false, nl, ios);
+  EXPECT_EQ(alone->nb_as_zones, 0);
+}
+
 // A Condor 3 plan sizes its disabled-airspace line by its landscape's
 // airspaces, found under the Condor 3 installation.
 class Condor3Plan : public testing::Test {
@@ -954,7 +1015,7 @@ TEST(ReadFpl, ReadErrorKeepsWhatWasRead) {
   int nl = 0;
   int ios = 0;
   test::ConsoleCapture console;
-  read_fpl(*fp, in, "plan", 1, false, false, nl, ios);
+  read_fpl(*fp, in, "plan", 1, false, nl, ios);
   EXPECT_EQ(ios, EIO);  // the stream gave no reason of its own
   EXPECT_EQ(nl, 3);
   EXPECT_EQ(fp->nb_wp, 3);

@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "driver/stop_run.h"
 #include "fuzz/fuzz_targets.h"
 #include "platform/process.h"
-#include "util/stop_run.h"
 
 namespace tarvel::fuzz {
 [[noreturn]] inline void throw_stop(int status) { throw test::RunStopped{status}; }

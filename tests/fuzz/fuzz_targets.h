@@ -25,11 +25,11 @@
 #include <vector>
 
 #include "driver/read_ini.h"
+#include "driver/stopping_calls.h"
 #include "flightplan/extract_key_val.h"
 #include "flightplan/flight_plan.h"
 #include "flightplan/is_true.h"
 #include "flightplan/read_fpl.h"
-#include "flightplan/read_value.h"
 #include "geometry/get_airspace_size.h"
 #include "geometry/read_trn.h"
 #include "geometry/utm.h"
@@ -44,6 +44,8 @@
 #include "ui/dialogs.h"
 #include "util/console.h"
 #include "util/log_message.h"
+#include "util/read_value.h"
+#include "writer/plan_output.h"
 #include "writer/write_fpl_v3.h"
 
 namespace tarvel::fuzz {
@@ -172,7 +174,8 @@ inline int read_fpl_input(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(text, std::ios::binary);
     int nl = 0;
     int ios = 0;
-    read_fpl(*fp, in, "C:\\Plans\\fuzz.fpl", fresh ? 15 : -16, true, (data[0] & 2) != 0, nl, ios);
+    read_fpl_or_stop(*fp, in, "C:\\Plans\\fuzz.fpl", fresh ? 15 : -16, true, (data[0] & 2) != 0, nl,
+                     ios);
     if (nl < 0) fail("negative line count");
     // What the conversion relies on after a read that did not end the run.
     if (fp->nb_wp > maxtp + 1) fail("more turnpoints than the plan holds");

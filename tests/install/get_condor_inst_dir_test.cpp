@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "driver/stopping_calls.h"
 #include "install/install_paths.h"
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
@@ -41,7 +42,7 @@ TEST_F(GetCondorInstDirStop, UnknownVersionStopsTheRun) {
     test::ConsoleCapture console;
     FixedText<256> path;
     try {
-      get_condor_inst_dir(nc, path, true);
+      condor_inst_dir_or_stop(nc, path, true);
       ADD_FAILURE() << nc << " did not stop the run";
     } catch (const test::RunStopped& stop) {
       EXPECT_EQ(stop.status, 0);
@@ -56,6 +57,16 @@ TEST_F(GetCondorInstDirStop, UnknownVersionStopsTheRun) {
     EXPECT_EQ(dialogs.boxes()[0].icon, "error");
     EXPECT_NE(log().find("get_condor_inst_dir : incorrect Condor version"), std::string::npos);
   }
+}
+
+TEST_F(GetCondorInstDirStop, UnknownVersionIsReportedNotShown) {
+  test::RecordingDialogs dialogs;
+  test::ConsoleCapture console;
+  FixedText<256> path("kept");
+  EXPECT_EQ(get_condor_inst_dir(4, path, false), kIncorrectCondorVersion);
+  EXPECT_EQ(path, "kept");
+  EXPECT_EQ(console.text(), "           4\n");
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 using GetCondorInstDirRemembered = InFreshFolder;

@@ -2,9 +2,9 @@
 // becomes a RunStopped exception that a test can expect.
 #include <gtest/gtest.h>
 
+#include "driver/stop_run.h"
 #include "platform/process.h"
 #include "support/test_support.h"
-#include "util/stop_run.h"
 
 namespace {
 [[noreturn]] void throw_stop(int status) { throw tarvel::test::RunStopped{status}; }

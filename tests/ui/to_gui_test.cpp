@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "driver/fatal_message.h"
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
-#include "ui/fatal_message.h"
 #include "util/app_state.h"
 #include "util/log_message.h"
 

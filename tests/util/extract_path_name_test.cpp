@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "driver/stopping_calls.h"
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
 #include "util/app_state.h"
@@ -79,7 +80,7 @@ TEST(CheckWritableFolder, AWritableFolderLeavesNoProbeAndShowsNothing) {
     SCOPED_TRACE(given);
     test::RecordingDialogs dialogs;
     test::ConsoleCapture console;
-    check_writable_folder(FixedText<256>(given), FixedText<32>("TARVEL"));
+    writable_folder_or_stop(FixedText<256>(given), FixedText<32>("TARVEL"));
     EXPECT_EQ(console.text(), " check_writable_folder " + std::string(trim_right(given)) + "\\" +
                                   "tmp_TMP_tmp_TMP_tmp_TMP_tmp_TMP_tmp.txt\n" + kZeros + "\n");
     EXPECT_TRUE(dialogs.calls.empty());
@@ -114,7 +115,7 @@ TEST(CheckWritableFolder, AnUnwritableFolderShowsTheMessageAndEndsTheRun) {
     test::ConsoleCapture console;
     int status = -1;
     try {
-      check_writable_folder(folder, "TARVEL");
+      writable_folder_or_stop(folder, "TARVEL");
     } catch (const test::RunStopped& stop) {
       status = stop.status;
     }
@@ -134,13 +135,23 @@ TEST(CheckWritableFolder, AnUnwritableFolderShowsTheMessageAndEndsTheRun) {
   }
 }
 
+TEST(CheckWritableFolder, TheProbeAloneShowsNothing) {
+  test::TempDir dir;
+  dir.write("plain", "not a folder");
+  test::RecordingDialogs dialogs;
+  test::ConsoleCapture console;
+  EXPECT_TRUE(check_writable_folder(program_form(dir.path())));
+  EXPECT_FALSE(check_writable_folder(program_form(dir.path() / "plain") + "\\sub"));
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
 TEST(CheckWritableFolder, TheMessageIsCutTo256Characters) {
   test::TempDir dir;
   dir.write("plain", "not a folder");
   const std::string folder = program_form(dir.path() / "plain") + "\\" + std::string(200, 'd');
   test::RecordingDialogs dialogs;
   test::ConsoleCapture console;
-  EXPECT_THROW(check_writable_folder(folder, "TARVEL"), test::RunStopped);
+  EXPECT_THROW(writable_folder_or_stop(folder, "TARVEL"), test::RunStopped);
   ASSERT_EQ(dialogs.boxes().size(), 1u);
   const std::string full = "The " + folder + " folder is not writable\nChange the access rights";
   EXPECT_EQ(dialogs.boxes()[0].text, trim_right(full.substr(0, 256)));

@@ -1,4 +1,4 @@
-#include "flightplan/read_value.h"
+#include "util/read_value.h"
 
 #include <gtest/gtest.h>
 

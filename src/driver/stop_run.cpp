@@ -1,4 +1,4 @@
-#include "util/stop_run.h"
+#include "driver/stop_run.h"
 
 #include <cstdlib>
 #include <map>

@@ -1,4 +1,5 @@
-// The end of a run from anywhere in the program.
+// The end of a run. Only the driver decides it; the layers below report what
+// happened and leave the decision to it.
 //
 // A fatal message ends the run at once with status 0; a failed unchecked
 // write of an output line ends it with status 2. Cleanups registered here run

@@ -1,13 +1,13 @@
-#include "ui/fatal_message.h"
+#include "driver/fatal_message.h"
 
 #include <string>
 
+#include "driver/stop_run.h"
 #include "ui/display.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
 #include "util/log_message.h"
-#include "util/stop_run.h"
 
 namespace tarvel {
 
