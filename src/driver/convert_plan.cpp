@@ -1,8 +1,8 @@
 #include "driver/convert_plan.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <string>
 

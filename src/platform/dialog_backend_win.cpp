@@ -64,8 +64,7 @@ template <typename Dialog>
 std::optional<std::string> file_dialog(Dialog dialog, const std::string& title,
                                        const std::string& default_path,
                                        const std::vector<std::string>& patterns, DWORD flags,
-                                       const std::string& def_ext = {},
-                                       bool* complete = nullptr) {
+                                       const std::string& def_ext = {}, bool* complete = nullptr) {
   const ChooserStart start = split_chooser_start(default_path);
   const std::wstring filter = filter_text(patterns);
   const std::wstring name = to_wide(start.name);

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <cstring>
+#include <string>
 
 #include "platform/blank_trim.h"
 #include "platform/files.h"
@@ -170,8 +170,8 @@ int rename_file(std::string_view from, std::string_view to) {
 }
 
 std::FILE* create_new_file(std::string_view path) {
-  const int fd =
-      ::open(native_own_path(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const int fd = ::open(native_own_path(path).c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
   std::FILE* f = ::fdopen(fd, "wb");
   if (f == nullptr) {

@@ -7,6 +7,7 @@
 
 #include "support/recording_dialogs.h"
 #include "support/test_support.h"
+#include "util/log_message.h"
 
 namespace tarvel {
 namespace {
@@ -101,9 +102,13 @@ TEST(CommandLine, WidthsOfArgumentsAndFields) {
   EXPECT_EQ(o.rs.deffile.view(), std::string(256, 'D'));
 
   // A defaults path one longer than its field would be cut to another
-  // file's name: the run ends instead.
+  // file's name: the run ends instead. Its message is logged in a folder of
+  // the test's own.
+  test::TempDir log_dir;
+  log_command_f("CREATE " + (log_dir.path() / "run.log").string());
   test::RecordingDialogs dialogs;
   EXPECT_THROW(run({"-d:" + std::string(257, 'D')}), test::RunStopped);
+  reset_log_state();
   ASSERT_EQ(dialogs.boxes().size(), 1u);
   EXPECT_NE(dialogs.boxes()[0].text.find("*** Path longer than 256 characters ***"),
             std::string::npos);

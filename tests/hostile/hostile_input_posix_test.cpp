@@ -361,10 +361,8 @@ TEST(HostileRegistry, UserRegThatIsNoHiveEndsWithAMessage) {
     const char* name;
     Hive hive;
   } cases[] = {
-      {"binary garbage", Hive::garbage},
-      {"UTF-16 with a byte-order mark", Hive::utf16},
-      {"a folder", Hive::folder},
-      {"a FIFO nobody writes", Hive::fifo},
+      {"binary garbage", Hive::garbage}, {"UTF-16 with a byte-order mark", Hive::utf16},
+      {"a folder", Hive::folder},        {"a FIFO nobody writes", Hive::fifo},
       {"no file", Hive::missing},
   };
   for (const Case& c : cases) {
