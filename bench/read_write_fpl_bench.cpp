@@ -45,7 +45,7 @@ void BM_ReadCondor2Plan(benchmark::State& state) {
     benchmark::DoNotOptimize(fp->dist_tot);
   }
   if (fp->nb_wp != 6 || fp->nb_pz != 2 || fp->nb_fpldesc != 1) state.SkipWithError("plan not read");
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadCondor2Plan)->Unit(benchmark::kMicrosecond);
 
@@ -70,7 +70,7 @@ void BM_ReadCondor3Plan(benchmark::State& state) {
     state.SkipWithError("the disabled-airspace list was not read whole");
   }
   state.SetComplexityN(airspaces);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadCondor3Plan)->Apply(airspace_counts)->Unit(benchmark::kMicrosecond);
 
@@ -98,7 +98,7 @@ void BM_WriteCondor3Plan(benchmark::State& state) {
     state.ResumeTiming();
   }
   state.SetComplexityN(airspaces);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 BENCHMARK(BM_WriteCondor3Plan)->Apply(airspace_counts)->Unit(benchmark::kMicrosecond);
 
@@ -214,7 +214,7 @@ void BM_ReadWidePlan(benchmark::State& state) {
   if (fp->nb_wp != 31 || fp->last_dis_as != cmaxdisabledairspaceblockscount) {
     state.SkipWithError("plan not read whole");
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_ReadWidePlan)->Unit(benchmark::kMicrosecond);
 

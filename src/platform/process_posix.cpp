@@ -58,7 +58,7 @@ void platform_guard_process() {
   struct sigaction action {};
   action.sa_handler = &on_interrupt;
   action.sa_mask = interrupt_set();
-  action.sa_flags = SA_RESETHAND | SA_RESTART;
+  action.sa_flags = static_cast<int>(SA_RESETHAND | SA_RESTART);
   for (int s : kInterrupts) {
     // An interrupt ignored by whoever started the program (nohup) stays ignored.
     struct sigaction before {};

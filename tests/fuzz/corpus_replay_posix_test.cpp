@@ -45,8 +45,8 @@ TEST_P(CorpusReplay, EveryFileRunsThrough) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, CorpusReplay, testing::ValuesIn(kTargets),
-                         [](const testing::TestParamInfo<Target>& info) {
-                           return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Target>& param_info) {
+                           return std::string(param_info.param.name);
                          });
 
 }  // namespace

@@ -781,7 +781,9 @@ TEST(HostileProgramFolder, PathTooLongForItsFieldEndsAtStartUp) {
       EXPECT_TRUE(contains(fx.log(), std::to_string(kLimit))) << fx.log();
       EXPECT_TRUE(no_output(fx));
     }
-    if (cut_in_name) EXPECT_EQ(test::read_file(cut), "a bystander\n");
+    if (cut_in_name) {
+      EXPECT_EQ(test::read_file(cut), "a bystander\n");
+    }
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(deep)) names.push_back(e.path().filename());
     std::sort(names.begin(), names.end());

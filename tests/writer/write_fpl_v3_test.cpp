@@ -79,9 +79,9 @@ std::unique_ptr<FlightPlan> example_plan() {
   fp.wznam(0) = "Zone A";
   fp.pointcount(0) = 3;
   const float polygon[3][2] = {{5000, 5000}, {8000, 5000}, {8000, 9000.5f}};
-  for (int p = 0; p < 3; ++p) {
-    fp.wzp(1, p, 0) = polygon[p][0];
-    fp.wzp(2, p, 0) = polygon[p][1];
+  for (int k = 0; k < 3; ++k) {
+    fp.wzp(1, k, 0) = polygon[k][0];
+    fp.wzp(2, k, 0) = polygon[k][1];
   }
   fp.movedir(0) = 270;
   fp.movespeed(0) = 10;
@@ -467,7 +467,7 @@ constexpr std::size_t pzcount_line = 6;
 std::size_t line_index_of(const std::string& text, const std::string& line) {
   const std::size_t at = text.find("\r\n" + line + "\r\n");
   std::size_t n = 1;
-  for (std::size_t i = 0; i <= at; ++i) n += text[i] == '\n' ? 1 : 0;
+  for (std::size_t i = 0; i <= at; ++i) n += text[i] == '\n' ? 1u : 0u;
   return n;
 }
 
