@@ -93,7 +93,8 @@ TEST(ReadTrnHdr, ShortMissingOrFolderFails) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const auto p = dir.path() / ("land" + std::to_string(n++) + ".trn");
-    if (c.size >= 0) dir.write(p.filename().string(), header.substr(0, static_cast<std::size_t>(c.size)));
+    if (c.size >= 0)
+      dir.write(p.filename().string(), header.substr(0, static_cast<std::size_t>(c.size)));
     if (c.size == -2) std::filesystem::create_directory(p);
     float xmax = -1, ymax = -2, e = 0, nn = 0, o = 0;
     int nlon = 999;
