@@ -43,7 +43,7 @@ int take_file(std::optional<std::string> result, std::string& file, int& len) {
     dialog_backend().message_box("Error",
                                  IsLanguageFrench() ? "Aucun fichier sp\xe9"
                                                       "cifi\xe9"
-                                                    : "No file specification returned",
+                                                    : "No file selected",
                                  "ok", "error", 1);
     len = 0;
     return 0;

@@ -22,7 +22,7 @@ using test::value_of;
 using Installation = test::StubbedInstallation;
 using Answers = std::vector<std::optional<std::string>>;
 
-const char* const kCancelledFile = "error Error: No file specification returned";
+const char* const kCancelledFile = "error Error: No file selected";
 const char* const kCancelledFolder = "error Error: No folder selected";
 
 // Where the choosers open, as zenity is told: POSIX paths through the drive.

@@ -130,8 +130,7 @@ TEST_F(ZenityDialogs, CancelledChoosersReturnNothingAndShowTheCancelBox) {
   EXPECT_EQ(GetFolder("Select", "", len, folder), 1);
   EXPECT_EQ(folder, "kept");
 
-  const Args no_file = {"--error", "--title=Error", "--text=No file specification returned",
-                        "--no-markup"};
+  const Args no_file = {"--error", "--title=Error", "--text=No file selected", "--no-markup"};
   EXPECT_EQ(calls(), (std::vector<Args>{
                          {"--file-selection", "--title=Open", "--file-filter=*.fpl"},
                          no_file,

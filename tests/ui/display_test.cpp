@@ -178,7 +178,7 @@ TEST(FileDialogs, CancelShowsABoxAndLeavesTheFile) {
       {"open, French (Canada)", "fr_CA.UTF-8", false,
        "Aucun fichier sp\xe9"
        "cifi\xe9"},
-      {"open, English", "en_GB.UTF-8", false, "No file specification returned"},
+      {"open, English", "en_GB.UTF-8", false, "No file selected"},
       {"save, French", "fr_FR", true,
        "Aucun fichier sp\xe9"
        "cifi\xe9"},
