@@ -31,10 +31,6 @@ std::string join_multi_selection(const char* buf, std::size_t size) {
   return joined;
 }
 
-bool selection_complete(const char* buf, std::size_t size) {
-  return size >= 2 && buf[size - 1] == '\0' && buf[size - 2] == '\0';
-}
-
 ChooserStart split_chooser_start(std::string_view path) {
   const std::size_t slash = path.rfind('\\');
   const std::size_t name_at = slash == std::string_view::npos ? 0 : slash + 1;

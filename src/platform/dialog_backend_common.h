@@ -18,7 +18,11 @@ std::string join_multi_selection(const char* buf, std::size_t size);
 // least 2, zeroed before the dialog): Windows then fails with
 // FNERR_BUFFERTOOSMALL, but Wine returns the selection cut at the buffer's
 // end, with a name cut short and no final NULs.
-bool selection_complete(const char* buf, std::size_t size);
+// Works on the dialog's own characters (char or wchar_t).
+template <typename Char>
+bool selection_complete(const Char* buf, std::size_t size) {
+  return size >= 2 && buf[size - 1] == Char{} && buf[size - 2] == Char{};
+}
 
 // A Windows-form default path split for a chooser: the folder to open in
 // (empty when none) and the file name to propose, which is empty when the

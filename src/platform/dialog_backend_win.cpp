@@ -88,9 +88,7 @@ std::optional<std::string> file_dialog(Dialog dialog, const std::string& title,
   if (!dialog(&ofn)) return std::nullopt;
   // A selection cut at the end of the buffer (Wine cuts it rather than
   // failing) does not end with a double NUL.
-  if (complete != nullptr) {
-    *complete = buf[buf.size() - 1] == L'\0' && buf[buf.size() - 2] == L'\0';
-  }
+  if (complete != nullptr) *complete = selection_complete(buf.data(), buf.size());
   // The texts end at the first double NUL (a single name: at its NUL).
   std::size_t end = 0;
   while (end + 1 < buf.size() && !(buf[end] == L'\0' && buf[end + 1] == L'\0')) ++end;
