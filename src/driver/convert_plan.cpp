@@ -16,6 +16,7 @@
 #include "geometry/utm.h"
 #include "install/install_paths.h"
 #include "platform/files.h"
+#include "platform/windows_path.h"
 #include "ui/display.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
@@ -86,11 +87,8 @@ struct Destination {
 // The last folder name of a chosen landscape folder ("…\Name" or "…\Name\").
 FixedText<256> last_folder_name(const FixedText<256>& defdir) {
   std::string_view d = defdir.trimmed();
-  std::size_t end = d.size();
-  if (end > 0 && d[end - 1] == '\\') --end;
-  const std::size_t slash = d.substr(0, end).rfind('\\');
-  const std::size_t start = slash == std::string_view::npos ? 0 : slash + 1;
-  return FixedText<256>(d.substr(start, end - start));
+  if (!d.empty() && d.back() == '\\') d.remove_suffix(1);
+  return FixedText<256>(split_at_last_backslash(d).name);
 }
 
 // A dialog's title; when the run converts several plans, the name of the plan
@@ -122,16 +120,16 @@ Destination choose_destination(RunSettings& rs, const FixedText<256>& infile) {
   Destination dest;
   if (!rs.landname.is_blank()) {
     const std::string land = trimmed(rs.landname.view());
-    const std::string folder = trimmed(ip.instpath3.view()) + "\\Landscapes\\" + land + "\\" + land;
+    const std::string landscapes = landscapes_folder(ip.instpath3.trimmed());
     dest.new_landscape = rs.landname;
-    dest.new_trnfile = folder + ".trn";
-    dest.aspfile = folder + ".air";
+    dest.new_trnfile = landscape_file(landscapes, land, "trn");
+    dest.aspfile = landscape_file(landscapes, land, "air");
   } else {
     const std::string title = dialog_title(rs, "Select Condor 3 destination landscape", infile);
     for (;;) {
       std::string answer;
       int len = 0;
-      if (GetFolder(title, trimmed(ip.instpath3.view()) + "\\Landscapes\\", len, answer) != 0) {
+      if (GetFolder(title, landscapes_folder(ip.instpath3.trimmed()) + "\\", len, answer) != 0) {
         driver_fatal(rs, s_warning, kFrNoLandscape, "*** No landscape selected ***");
       }
       FixedText<256> defdir;
@@ -317,7 +315,7 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   const Destination dest = choose_destination(rs, infile);
 
   const std::string land = trimmed(fp.landscape.view());
-  const FixedText<256> trnfile(trimmed(rs.c2lndpath.view()) + "\\" + land + "\\" + land + ".trn");
+  const FixedText<256> trnfile(landscape_file(rs.c2lndpath.trimmed(), land, "trn"));
   FreeLine() << trnfile.trimmed();
   if (!file_exists(trnfile.view())) fatal_file_not_found(rs, trnfile.view());
   FreeLine() << dest.new_trnfile.trimmed();

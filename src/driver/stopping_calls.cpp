@@ -6,6 +6,7 @@
 #include "geometry/get_airspace_size.h"
 #include "install/get_condor_inst_dir.h"
 #include "install/install_paths.h"
+#include "platform/windows_path.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
@@ -19,13 +20,8 @@ namespace {
 int condor3_airspace_count(std::string_view name) {
   InstallPaths& ip = install_paths();
   condor_inst_dir_or_stop(-3, ip.instpath3, true);
-  std::string path(ip.instpath3.trimmed());
-  path += "\\Landscapes\\";
-  path += name;
-  path += '\\';
-  path += name;
-  path += ".air";
-  const FixedText<256> aspfile(path);
+  const FixedText<256> aspfile(
+      landscape_file(landscapes_folder(ip.instpath3.trimmed()), name, "air"));
   FreeLine() << aspfile.trimmed();
   return get_airspace_size(aspfile.trimmed());
 }

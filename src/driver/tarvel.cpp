@@ -17,6 +17,7 @@
 #include "install/install_paths.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/windows_path.h"
 #include "ui/display.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
@@ -84,7 +85,7 @@ void find_condor2_landscapes(RunSettings& rs) {
   const InstallPaths& ip = install_paths();
   if (!rs.c2lndpath.is_blank()) return;
   if (!ip.instpath2.is_blank()) {
-    rs.c2lndpath = std::string(ip.instpath2.trimmed()) + "\\Landscapes";
+    rs.c2lndpath = landscapes_folder(ip.instpath2.trimmed());
     return;
   }
   std::string folder;

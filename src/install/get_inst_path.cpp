@@ -3,6 +3,7 @@
 #include <string>
 
 #include "install/get_exe_path.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -15,9 +16,8 @@ constexpr int kExePathBuffer = 32768;
 std::string inst_folder_text(std::string_view exe_path) {
   const std::string_view path = trim_right(exe_path);
   if (path.empty()) return {};
-  const std::size_t last = path.rfind('\\');
-  std::string folder(last == std::string_view::npos ? std::string_view(".\\")
-                                                    : path.substr(0, last + 1));
+  const std::string_view own = split_at_last_backslash(path).folder;
+  std::string folder(own.empty() ? std::string_view(".\\") : own);
   if (folder.size() > 1 && folder[1] == ':' && folder[0] >= 'a' && folder[0] <= 'z') {
     folder[0] = static_cast<char>(folder[0] - 'a' + 'A');
   }

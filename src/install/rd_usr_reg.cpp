@@ -4,15 +4,10 @@
 
 #include "platform/environment.h"
 #include "platform/registry.h"
+#include "platform/windows_path.h"
 #include "util/console.h"
 
 namespace tarvel {
-
-namespace {
-
-std::string_view up_to_nul(std::string_view s) { return s.substr(0, s.find('\0')); }
-
-}  // namespace
 
 int RdUsrReg(std::string_view subkey, std::string_view name, std::string& outval, int& len) {
   subkey = up_to_nul(subkey);

@@ -1,5 +1,7 @@
 #include "platform/dialog_backend_common.h"
 
+#include "platform/windows_path.h"
+
 namespace tarvel {
 
 namespace {
@@ -18,30 +20,29 @@ std::string join_multi_selection(const char* buf, std::size_t size) {
   std::size_t pos = first.size() + 1;
   if (pos >= size || buf[pos] == '\0') return std::string(first);
 
-  const bool has_slash = !first.empty() && first.back() == '\\';
   std::string joined;
   while (pos < size && buf[pos] != '\0') {
     const std::string_view name = text_at(buf, size, pos);
     if (!joined.empty()) joined += '|';
-    joined.append(first);
-    if (!has_slash) joined += '\\';
-    joined.append(name);
+    joined += join_windows_path(first, name);
     pos += name.size() + 1;
   }
   return joined;
 }
 
 ChooserStart split_chooser_start(std::string_view path) {
-  const std::size_t slash = path.rfind('\\');
-  const std::size_t name_at = slash == std::string_view::npos ? 0 : slash + 1;
-  ChooserStart start{std::string(path.substr(0, name_at)), std::string(path.substr(name_at))};
+  const WindowsPathParts parts = split_at_last_backslash(path);
+  ChooserStart start{std::string(parts.folder), std::string(parts.name)};
   if (start.name.find_first_of("*?") != std::string::npos) start.name.clear();
   return start;
 }
 
 bool has_extension(std::string_view path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  // A "/" ends a folder too: a name typed in a Linux chooser may hold one.
+  std::string_view name = split_at_last_backslash(path).name;
+  if (const std::size_t slash = name.rfind('/'); slash != std::string_view::npos) {
+    name.remove_prefix(slash + 1);
+  }
   return name.size() > 1 && name.find('.', 1) != std::string_view::npos;
 }
 

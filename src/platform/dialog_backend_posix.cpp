@@ -25,6 +25,7 @@
 #include "platform/dialog_backend_common.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -59,7 +60,7 @@ std::string find_on_path(std::string_view name) {
 }
 
 std::string windows_form(std::string path) {
-  std::replace(path.begin(), path.end(), '/', '\\');
+  slashes_to_backslashes(path);
   return path;
 }
 

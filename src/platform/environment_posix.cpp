@@ -3,6 +3,7 @@
 
 #include "platform/environment.h"
 #include "platform/user_reg.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -17,7 +18,7 @@ std::optional<std::string> environment_variable(std::string_view name, std::size
     const std::string* found = reg.find("Volatile Environment", name);
     if (found == nullptr || found->empty()) found = reg.find("Environment", name);
     if (found == nullptr) return std::nullopt;
-    value = found->substr(0, found->find('\0'));
+    value = up_to_nul(*found);
   }
   if (value.empty() || value.size() + 1 > buffer_size) return std::nullopt;
   return value;

@@ -1,10 +1,10 @@
 #include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <vector>
 
 #include "platform/module_path.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -14,7 +14,7 @@ std::string module_path(std::size_t buffer_size) {
   if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) return {};
   if (static_cast<std::size_t>(n) + 1 > buffer_size) return {};
   std::string path(buf.data(), static_cast<std::size_t>(n));
-  std::replace(path.begin(), path.end(), '/', '\\');
+  slashes_to_backslashes(path);
   return path;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/prefix_search.h"
 #include "platform/registry.h"
 #include "platform/user_reg.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -124,7 +125,7 @@ class Search {
     UserRegValueScan scan(key_, name_);
     if (!scan_file(folder + "/user.reg", scan) || scan.value() == nullptr) return false;
     const std::string& v = *scan.value();
-    const std::string_view text = std::string_view(v).substr(0, v.find('\0'));
+    const std::string_view text = up_to_nul(v);
     return v.size() + 1 <= registry_buffer_size &&
            text.find_first_not_of(" \t") != std::string_view::npos;
   }

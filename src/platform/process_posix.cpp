@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -45,7 +46,7 @@ std::vector<std::string> platform_command_line(int argc, char** argv) {
   args.reserve(static_cast<std::size_t>(argc));
   for (int i = 0; i < argc; ++i) {
     std::string a = argv[i] != nullptr ? argv[i] : "";
-    std::replace(a.begin(), a.end(), '/', '\\');
+    slashes_to_backslashes(a);
     args.push_back(std::move(a));
   }
   return args;

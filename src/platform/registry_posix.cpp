@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 #include "platform/user_reg.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -23,7 +24,7 @@ RegistryRead read_registry_string(RegistryHive hive, std::string_view subkey, st
     return r;
   }
   r.query_status = reg_success;
-  r.value = v->substr(0, v->find('\0'));
+  r.value = up_to_nul(*v);
   return r;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/registry.h"
 #include "platform/wide_text_win.h"
+#include "platform/windows_path.h"
 
 namespace tarvel {
 
@@ -57,7 +58,7 @@ RegistryRead read_registry_string(RegistryHive hive, std::string_view subkey, st
     std::wstring text(data.size() / sizeof(wchar_t), L'\0');
     std::copy(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(text.size() * 2),
               reinterpret_cast<BYTE*>(text.data()));
-    const std::string value = from_wide(text.substr(0, text.find(L'\0')));
+    const std::string value = from_wide(up_to_nul(text));
     // The program's buffer counts bytes of UTF-8, the NUL included.
     r.size = static_cast<unsigned>(value.size() + 1);
     if (value.size() + 1 > buffer_size) {

@@ -1,3 +1,4 @@
+#include "platform/windows_path.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/to_gui.h"
@@ -24,8 +25,7 @@ void DisplayMessage(std::string_view title, std::string_view message, int& statu
   if (status < s_info || status > s_yesnocancel) return;
   const BoxLook& look = kLooks[status];
   const int answer = dialog_backend().message_box(
-      std::string(title.substr(0, title.find('\0'))),
-      std::string(message.substr(0, message.find('\0'))), look.buttons, look.icon, 1);
+      std::string(up_to_nul(title)), std::string(up_to_nul(message)), look.buttons, look.icon, 1);
   if (look.answered) status = answer;
 }
 

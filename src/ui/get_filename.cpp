@@ -4,6 +4,7 @@
 
 #include "platform/dialog_backend_common.h"
 #include "platform/files.h"
+#include "platform/windows_path.h"
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "util/console.h"
@@ -17,7 +18,7 @@ constexpr std::size_t kFilterMax = 63;
 constexpr std::size_t kPatternMax = 31;
 constexpr std::size_t kPatternsMax = 13;
 
-std::string c_text(std::string_view s) { return std::string(s.substr(0, s.find('\0'))); }
+std::string c_text(std::string_view s) { return std::string(up_to_nul(s)); }
 
 // "*.fpl,*.txt" -> {"*.fpl", "*.txt"}.
 std::vector<std::string> split_filter(std::string rest) {

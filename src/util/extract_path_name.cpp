@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/windows_path.h"
 #include "util/console.h"
 
 namespace tarvel {
@@ -69,9 +70,9 @@ PathParts split_path_name(std::string_view path) {
   const std::string_view trimmed = trim_right(path);
   if (trimmed.empty()) return {};
   if (trimmed == "..") return {"..\\", ""};
-  const std::size_t slash = path.rfind('\\');
-  if (slash == std::string_view::npos) return {".\\", std::string(path)};
-  return {std::string(path.substr(0, slash + 1)), std::string(path.substr(slash + 1))};
+  const WindowsPathParts parts = split_at_last_backslash(path);
+  if (parts.folder.empty()) return {".\\", std::string(path)};
+  return {std::string(parts.folder), std::string(parts.name)};
 }
 
 bool check_writable_folder(std::string_view folder) {

@@ -11,6 +11,7 @@
 
 #include "platform/files.h"
 #include "platform/text_encoding.h"
+#include "platform/windows_path.h"
 #include "util/console.h"
 #include "util/process_args.h"
 
@@ -164,10 +165,7 @@ void log_text(std::string_view m) {
 
 }  // namespace
 
-std::string_view extract_name(std::string_view path) {
-  const std::size_t slash = path.rfind('\\');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
+std::string_view extract_name(std::string_view path) { return split_at_last_backslash(path).name; }
 
 void log_message_f(std::string_view msg) {
   std::string copy(msg);
