@@ -5,20 +5,18 @@
 
 #include "driver/driver_messages.h"
 #include "util/console.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
 namespace {
 
+// Built on first use, once the run's language is known.
 const std::array<FixedText<128>, hlpstr_lines>& usage_lines() {
   static const std::array<FixedText<128>, hlpstr_lines> lines = {
-      FixedText<128>("TARVEL.exe [-help] (-auto] [-d:DEFAULTS] [-l:LANDSCAPE] [file(s)]"),
-      FixedText<128>("-help        : print the syntax"),
-      FixedText<128>("-auto        : do no ask for output file names"),
-      FixedText<128>("-l:LANDSCAPE : Condor3 landscape name that will be used for ALL files"),
-      FixedText<128>(
-          "-d:DEFAULTS  : path to a file containing default values for ALL files (.fpl format)"),
-      FixedText<128>("file(s)      : path(s) to the file(s) to convert"),
+      FixedText<128>(message(Msg::usage_syntax)),   FixedText<128>(message(Msg::usage_help)),
+      FixedText<128>(message(Msg::usage_auto)),     FixedText<128>(message(Msg::usage_landscape)),
+      FixedText<128>(message(Msg::usage_defaults)), FixedText<128>(message(Msg::usage_files)),
   };
   return lines;
 }
@@ -54,7 +52,7 @@ OptionsOutcome read_options(const std::vector<std::string>& args, RunSettings& r
     } else if (arg.starts_with("-d:")) {
       rs.deffile = whole_value(rs, args[i], rs.deffile.width);
     } else if (arg.starts_with("-")) {
-      console_line(std::string(arg.trimmed()) + " : unrecognized option");
+      console_line(message(Msg::unrecognized_option, {arg.trimmed()}));
       console_line(hlpstr(1).trimmed());
       return OptionsOutcome::bad_option;
     } else {

@@ -23,6 +23,7 @@
 #include "util/console.h"
 #include "util/extract_path_name.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 #include "util/strcpy_c2f.h"
 #include "writer/plan_output.h"
 #include "writer/to_char.h"
@@ -68,10 +69,7 @@ bool read_plan_file(const RunSettings& rs, FlightPlan& fp, const FixedText<256>&
   // "/" breaks a log line: "Input/output error" reads "Input-output error".
   std::string reason = std::strerror(ios);
   std::replace(reason.begin(), reason.end(), '/', '-');
-  const std::string text =
-      "{W}" + trimmed(infile.view()) +
-      (app_state().qfr ? " non converti/Erreur de lecture de " + file + " : " + reason
-                       : " not converted/Read error in " + file + ": " + reason);
+  const std::string text = message(Msg::read_error, {trimmed(infile.view()), file, reason});
   log_message_f(FixedText<1027>(text).view());
   return false;
 }
@@ -106,11 +104,7 @@ void tell_not_a_landscape(const RunSettings& rs, std::string_view folder, std::s
   std::string shown(folder);
   while (!shown.empty() && shown.back() == '\\') shown.pop_back();
   const std::string trn = std::string(name) + ".trn";
-  const std::string text = app_state().qfr
-                               ? "Le dossier " + shown + " n'est pas une sc\xe8ne de Condor 3/(" +
-                                     trn + " introuvable)/Choisissez le dossier d'une sc\xe8ne"
-                               : "The folder " + shown + " is not a Condor 3 landscape/(" + trn +
-                                     " not found)/Choose the folder of a landscape";
+  const std::string text = message(Msg::not_a_landscape, {shown, trn});
   int kind = s_warning;
   error_message_tit(kind, rs.msg_tit.trimmed(), text, app_state().qline);
 }
@@ -125,12 +119,12 @@ Destination choose_destination(RunSettings& rs, const FixedText<256>& infile) {
     dest.new_trnfile = landscape_file(landscapes, land, "trn");
     dest.aspfile = landscape_file(landscapes, land, "air");
   } else {
-    const std::string title = dialog_title(rs, "Select Condor 3 destination landscape", infile);
+    const std::string title = dialog_title(rs, message(Msg::destination_title), infile);
     for (;;) {
       std::string answer;
       int len = 0;
       if (GetFolder(title, landscapes_folder(ip.instpath3.trimmed()) + "\\", len, answer) != 0) {
-        driver_fatal(rs, s_warning, kFrNoLandscape, "*** No landscape selected ***");
+        driver_fatal(rs, s_warning, Msg::no_landscape_selected);
       }
       FixedText<256> defdir;
       take_dialog_text(rs, answer, len, defdir);
@@ -159,11 +153,7 @@ struct Extents {
 UtmGrid open_grid(RunSettings& rs, const FixedText<256>& terrain, float& rxm, float& rym) {
   if (utm_init(rs.utm, terrain.view(), rxm, rym) != 1) {
     const std::string name = trimmed(terrain.view());
-    driver_fatal(rs, s_error,
-                 name +
-                     "/Impossible d'initialiser la conversion de coordonn\xe9"
-                     "es",
-                 name + "/Unable to initialize coordinate conversion");
+    driver_fatal(rs, s_error, Msg::cannot_init_conversion, {name});
   }
   return *rs.utm.active;
 }
@@ -212,12 +202,10 @@ void disable_all_airspaces(FlightPlan& fp) {
 
 // The warning of a plan that was not converted, ending with the system's
 // reason for the failure `status` when an output was tried.
-void warn_not_converted(const FixedText<256>& infile, const FixedText<256>& outfile,
-                        std::string_view french, std::string_view english, int status) {
-  const bool fr = app_state().qfr;
-  std::string text =
-      "{W}" + trimmed(infile.view()) + std::string(fr ? french : english) + trimmed(outfile.view());
-  if (!outfile.is_blank()) text += (fr ? " : " : ": ") + system_reason(status);
+void warn_not_converted(const FixedText<256>& infile, const FixedText<256>& outfile, Msg id,
+                        int status) {
+  std::string text = message(id, {trimmed(infile.view()), trimmed(outfile.view())});
+  if (!outfile.is_blank()) text += message(Msg::system_reason_suffix, {system_reason(status)});
   log_message_f(FixedText<1027>(text).view());
 }
 
@@ -252,8 +240,7 @@ bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
   if (ios == 0) ios = create_temp(out, target);
   FreeLine() << ios;
   if (ios != 0) {
-    warn_not_converted(infile, outfile, " non converti/Ouverture impossible : ",
-                       " not converted/Cannot be opened: ", ios);
+    warn_not_converted(infile, outfile, Msg::output_cannot_be_opened, ios);
     return false;
   }
   int iost = 0;
@@ -268,10 +255,7 @@ bool write_output(const FixedText<256>& infile, const FixedText<256>& outfile,
   if (iost == 0) iost = out.rename_to(target);
   if (iost != 0) {
     out.remove();
-    warn_not_converted(infile, outfile,
-                       " non converti/\xc9"
-                       "criture impossible : ",
-                       " not converted/Cannot be written: ", iost);
+    warn_not_converted(infile, outfile, Msg::output_cannot_be_written, iost);
     return false;
   }
   return true;
@@ -286,7 +270,7 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
   FreeLine() << "INFILE :  " << infile.trimmed();
   if (!read_plan_file(rs, fp, infile, infile, kPlanUnit, true)) return;
   if (fp.fpl_vers != 2) {
-    driver_fatal(rs, s_error, "*** FPL pas en Version 2 ***", "*** FPL not Version 2 ***");
+    driver_fatal(rs, s_error, Msg::plan_not_version_2);
   }
   const FixedText<64> landscape_sve = fp.landscape;
 
@@ -295,7 +279,7 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
     std::string answer;
     int len = 0;
     const int chosen =
-        GetFileName(answer, "TARVEL : Select defaults file", "", "*.fpl", "", 0, len);
+        GetFileName(answer, message(Msg::defaults_file_title), "", "*.fpl", "", 0, len);
     FreeLine() << chosen << len;
     rs.deffile.clear();
     if (chosen == 1) take_dialog_text(rs, answer, len, rs.deffile);
@@ -355,7 +339,7 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
     FreeLine() << "Path " << auto_path;
     std::string answer;
     int len = 0;
-    if (SaveFileName(answer, dialog_title(rs, "TARVEL : Select V3 flightplan", infile), auto_path,
+    if (SaveFileName(answer, dialog_title(rs, message(Msg::save_plan_title), infile), auto_path,
                      "*.fpl", "", len) == 1) {
       take_dialog_text(rs, answer, len, outfile);
     }
@@ -364,8 +348,11 @@ void convert_plan(const FixedText<256>& infile, RunSettings& rs) {
 
   if (!write_output(infile, outfile, dest.new_landscape, rs)) return;
 
-  std::string summary = trimmed(infile.view()) + " converted to " + trimmed(outfile.view());
-  if (!rs.deffile.is_blank()) summary += " (" + trimmed(rs.deffile.view()) + ")";
+  const std::string summary =
+      rs.deffile.is_blank()
+          ? message(Msg::plan_converted, {trimmed(infile.view()), trimmed(outfile.view())})
+          : message(Msg::plan_converted_with_defaults,
+                    {trimmed(infile.view()), trimmed(outfile.view()), trimmed(rs.deffile.view())});
   log_message_f(FixedText<256>(summary).view());
 }
 

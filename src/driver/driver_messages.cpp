@@ -12,15 +12,15 @@
 
 namespace tarvel {
 
-void driver_fatal(const RunSettings& rs, int kind, std::string_view french,
-                  std::string_view english) {
-  const FixedText<256> msg(app_state().qfr ? french : english);
+void driver_fatal(const RunSettings& rs, int kind, Msg id,
+                  std::initializer_list<std::string_view> values) {
+  const FixedText<256> msg(message(id, values));
   fatal_message(kind, rs.msg_tit.trimmed(), msg.trimmed());
 }
 
 void fatal_file_not_found(const RunSettings& rs, std::string_view file) {
   const std::string name(trim_right(file));
-  driver_fatal(rs, s_error, name + "/Fichier introuvable", name + "/File not found");
+  driver_fatal(rs, s_error, Msg::file_not_found, {name});
 }
 
 void fatal_path_too_long(const RunSettings& rs, std::string_view path) {
@@ -29,8 +29,7 @@ void fatal_path_too_long(const RunSettings& rs, std::string_view path) {
   std::size_t n = path.size() < 200 ? path.size() : 200;
   while (n > 0 && n < path.size() && (static_cast<unsigned char>(path[n]) & 0xC0) == 0x80) --n;
   const std::string start(path.substr(0, n));
-  driver_fatal(rs, s_error, start + "/*** Chemin de plus de 256 caract\xe8res ***",
-               start + "/*** Path longer than 256 characters ***");
+  driver_fatal(rs, s_error, Msg::path_too_long, {start});
 }
 
 void fatal_program_folder_too_long(const RunSettings& rs, std::string_view folder,
@@ -44,29 +43,15 @@ void fatal_program_folder_too_long(const RunSettings& rs, std::string_view folde
   const std::string n = std::to_string(limit);
   // The folder ends with a backslash: a "/" right after it would not break
   // the line, so a blank follows it.
-  const std::string text =
-      app_state().qfr
-          ? "Le chemin du dossier du programme " + name + " est trop long/Il compte au plus " + n +
-                " caract\xe8res, barre oblique inverse finale comprise/D\xe9placez TARVEL dans "
-                "un dossier au chemin plus court"
-          : "The path of the program folder " + name + " is too long/It may hold at most " + n +
-                " characters, the final backslash included/Move TARVEL to a folder with a "
-                "shorter path";
+  const std::string text = message(Msg::program_folder_too_long, {name, n});
   fatal_message(s_error, rs.msg_tit.trimmed(), text);
 }
 
 void fatal_write_failure(const RunSettings& rs, std::string_view output, std::size_t line,
                          int status) {
-  const bool fr = app_state().qfr;
-  std::string msg = fr ? "TARVEL : erreur d'\xe9"
-                         "criture dans "
-                       : "TARVEL: error writing ";
-  msg += trim_right(output);
-  msg += fr ? ", ligne " : ", line ";
-  msg += std::to_string(line);
-  msg += fr ? " : " : ": ";
-  msg += system_reason(status);
-  msg += " (" + std::to_string(status) + ")";
+  const std::string msg = message(
+      Msg::write_failure,
+      {trim_right(output), std::to_string(line), system_reason(status), std::to_string(status)});
   error_output_line(msg);
   int kind = s_error;
   error_message_tit(kind, rs.msg_tit.trimmed(), msg, app_state().qline);

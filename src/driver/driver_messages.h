@@ -2,17 +2,19 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 #include "driver/run_settings.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
-// Shows the French or the English text (app_state().qfr) held in 256
-// characters, in a box of kind `kind` titled with the settings' msg_tit,
-// passes it to the log and ends the run (status 0).
-[[noreturn]] void driver_fatal(const RunSettings& rs, int kind, std::string_view french,
-                               std::string_view english);
+// Shows the message `id` in the run's language, filled with `values` and
+// held in 256 characters, in a box of kind `kind` titled with the settings'
+// msg_tit, passes it to the log and ends the run (status 0).
+[[noreturn]] void driver_fatal(const RunSettings& rs, int kind, Msg id,
+                               std::initializer_list<std::string_view> values = {});
 
 // "<file>/File not found" for a file the run needs.
 [[noreturn]] void fatal_file_not_found(const RunSettings& rs, std::string_view file);
@@ -29,14 +31,5 @@ namespace tarvel {
 // console, and the run ends with status 2.
 [[noreturn]] void fatal_write_failure(const RunSettings& rs, std::string_view output,
                                       std::size_t line, int status);
-
-// Windows-1252 texts of the driver.
-inline constexpr std::string_view kFrCondor3NotFound =
-    "*** Installation de Condor 3 non trouv\xe9"
-    "e ***";
-inline constexpr std::string_view kFrNoFolder = "*** Pas dossier s\xe9lectionn\xe9 ***";
-inline constexpr std::string_view kFrNoLandscape =
-    "*** Pas de sc\xe8ne s\xe9lectionn\xe9"
-    "e ***";
 
 }  // namespace tarvel

@@ -9,6 +9,7 @@
 #include "util/app_state.h"
 #include "util/fixed_text.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -45,14 +46,11 @@ std::string km_text(double metres, bool french) {
   return s;
 }
 
-// "4 of 6 turnpoints" / "4 points de virage sur 6".
-std::string count_text(int outside, int total, bool french, std::string_view fr_one,
-                       std::string_view fr_many, std::string_view en_one,
-                       std::string_view en_many) {
-  const std::string n = std::to_string(outside);
-  const std::string of = std::to_string(total);
-  if (french) return n + " " + std::string(outside > 1 ? fr_many : fr_one) + " sur " + of;
-  return n + " of " + of + " " + std::string(total > 1 ? en_many : en_one);
+// "4 of 6 turnpoints" / "4 points de virage sur 6": French agrees the noun
+// with the positions outside, English with all of them.
+std::string count_text(int outside, int total, bool french, Msg one, Msg many) {
+  const bool plural = french ? outside > 1 : total > 1;
+  return message(plural ? many : one, french, {std::to_string(outside), std::to_string(total)});
 }
 
 }  // namespace
@@ -79,13 +77,12 @@ std::string outside_landscape_text(std::string_view plan, std::string_view lands
   std::string counts;
   if (tp.outside > 0) {
     counts = count_text(tp.outside, static_cast<int>(pos.turnpoints.size()), french,
-                        "point de virage", "points de virage", "turnpoint", "turnpoints");
+                        Msg::turnpoints_outside_one, Msg::turnpoints_outside_many);
   }
   if (pz.outside > 0) {
-    if (!counts.empty()) counts += french ? " et " : " and ";
-    counts += count_text(pz.outside, static_cast<int>(pos.corners.size()), french,
-                         "coin de zone de p\xe9nalit\xe9", "coins de zone de p\xe9nalit\xe9",
-                         "penalty-zone corner", "penalty-zone corners");
+    const std::string corners = count_text(pz.outside, static_cast<int>(pos.corners.size()), french,
+                                           Msg::corners_outside_one, Msg::corners_outside_many);
+    counts = counts.empty() ? corners : message(Msg::counts_joined, french, {counts, corners});
   }
   const bool one = tp.outside + pz.outside == 1;
 
@@ -96,23 +93,17 @@ std::string outside_landscape_text(std::string_view plan, std::string_view lands
   if (corner_farthest) {
     const std::string zone = std::to_string(pz.farthest / kCornersPerZone);
     const std::string corner = std::to_string(pz.farthest % kCornersPerZone);
-    which = french ? "zone de p\xe9nalit\xe9 " + zone + ", coin " + corner
-                   : "penalty zone " + zone + ", corner " + corner;
+    which = message(Msg::farthest_corner, french, {zone, corner});
   } else {
-    which = std::string(french ? "point de virage " : "turnpoint ") + std::to_string(tp.farthest) +
-            " \"" + plain_name(fp.tpnam(tp.farthest).trimmed()) + "\"";
+    which = message(Msg::farthest_turnpoint, french,
+                    {std::to_string(tp.farthest), plain_name(fp.tpnam(tp.farthest).trimmed())});
   }
 
-  std::string text = std::string(trim_right(plan)) + ": " + counts;
-  if (french) {
-    text += one ? " se trouve hors de " : " se trouvent hors de ";
-  } else {
-    text += one ? " lies outside " : " lie outside ";
-  }
-  text += trim_right(landscape);
+  std::string text = message(one ? Msg::lies_outside : Msg::lie_outside, french,
+                             {trim_right(plan), counts, trim_right(landscape)});
   // A position the projection could not compute has no distance to give.
   if (std::isfinite(farthest_m)) {
-    text += (french ? ", jusqu'\xe0 " : ", up to ") + km_text(farthest_m, french) + " km";
+    text += message(Msg::farthest_up_to, french, {km_text(farthest_m, french)});
   }
   return text + " (" + which + ")";
 }

@@ -10,9 +10,9 @@
 #include "flightplan/is_true.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
-#include "util/app_state.h"
 #include "util/line_reader.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -61,7 +61,7 @@ std::string read_settings_text(std::string_view inifile, TextFileEncoding& found
   std::ifstream in;
   // A folder opens on some systems and not on others; it is never a file to read.
   if (!open_input_stream(in, inifile) || folder_exists(inifile)) {
-    log_message_f("*** File " + std::string(trim_right(inifile)) + " : cannot be opened ***");
+    log_message_f(message(Msg::settings_cannot_be_opened, {trim_right(inifile)}));
     stop_run(0);
   }
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -72,16 +72,7 @@ void warn_unknown_line(std::string_view inifile, int number, std::string_view ke
   const std::string file(trim_right(inifile));
   const std::string n = std::to_string(number);
   const std::string shown(utf8_prefix(key, kShownKey));
-  if (app_state().qfr) {
-    log_message_f("{W}" + file + ", ligne " + n + " : r\xe9glage inconnu \"" + shown +
-                  "\", ligne ignor\xe9" +
-                  "e (r\xe9glages : Landscape, Defaults, Condor2_Landscapes_Path, "
-                  "Default_output_files, en respectant les majuscules)");
-  } else {
-    log_message_f("{W}" + file + ", line " + n + ": unknown setting \"" + shown +
-                  "\", line ignored (settings: Landscape, Defaults, Condor2_Landscapes_Path, "
-                  "Default_output_files, with this case)");
-  }
+  log_message_f(message(Msg::unknown_setting, {file, n, shown}));
 }
 
 struct Taken {
@@ -92,21 +83,18 @@ struct Taken {
 
 // One log line: where the settings came from and the ones that took effect.
 void log_settings(std::string_view inifile, TextFileEncoding enc, const Taken (&taken)[4]) {
-  const bool fr = app_state().qfr;
   std::string list;
   for (const Taken& t : taken) {
     if (t.line == 0) continue;
     if (!list.empty()) list += ", ";
-    list += std::string(t.key) + "=" + t.value + (fr ? " (ligne " : " (line ") +
-            std::to_string(t.line) + ")";
+    list += message(Msg::setting_line, {t.key, t.value, std::to_string(t.line)});
   }
-  if (list.empty()) list = fr ? "aucun" : "none";
+  if (list.empty()) list = message(Msg::no_setting);
   // Between double quotes the log keeps the text on one line (a "/" in a
   // value would start another).
   const std::string file(trim_right(inifile));
   const std::string how(encoding_name(enc));
-  log_message_f(fr ? "\"R\xe9glages de " + file + " (" + how + ") : " + list + "\""
-                   : "\"Settings from " + file + " (" + how + "): " + list + "\"");
+  log_message_f(message(Msg::settings_taken, {file, how, list}));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "util/console.h"
 #include "util/extract_path_name.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -34,14 +35,9 @@ void read_fpl_or_stop(FlightPlan& fp, std::istream& in, std::string_view opened_
                       bool qverb, bool qfr, int& nl, int& ios) {
   const int outcome = read_fpl(fp, in, opened_name, nunit_0, qverb, nl, ios, plan_lookups());
   if (outcome == fpl_read_done) return;
-  const char* text = nullptr;
-  if (outcome == fpl_too_many_turnpoints) {
-    text = qfr ? "TARVEL n'accepte pas plus que 30 points de virage"
-               : "TARVEL does not support more than 30 turnpoints";
-  } else {
-    text = qfr ? "TARVEL n'accepte pas plus que 11 zones de p\xe9nalit\xe9"
-               : "TARVEL does not support more than 11 penalty zones";
-  }
+  const std::string text = message(
+      outcome == fpl_too_many_turnpoints ? Msg::too_many_turnpoints : Msg::too_many_penalty_zones,
+      qfr);
   int kind = s_error;
   error_message_tit(kind, "TARVEL", std::string_view(text), app_state().qline);
   stop_run(0);
@@ -50,7 +46,7 @@ void read_fpl_or_stop(FlightPlan& fp, std::istream& in, std::string_view opened_
 int condor_inst_dir_or_stop(int nc, FixedText<256>& path, bool silent) {
   const int version = get_condor_inst_dir(nc, path, silent);
   if (version != kIncorrectCondorVersion) return version;
-  FixedText<64> msg("get_condor_inst_dir : incorrect Condor version");
+  FixedText<64> msg(message(Msg::incorrect_condor_version));
   int kind = s_error;
   error_message(kind, msg, app_state().qline);
   log_message_f(msg);
@@ -60,18 +56,7 @@ int condor_inst_dir_or_stop(int nc, FixedText<256>& path, bool silent) {
 void writable_folder_or_stop(std::string_view folder, std::string_view msg_tit) {
   if (check_writable_folder(folder)) return;
   const std::string d(trim_right(folder));
-  FixedText<256> msg;
-  if (app_state().qfr) {
-    msg = "Le dossier " + d +
-          " n'est pas accessible en \xe9"
-          "criture" +
-          "/Modifiez les droits d'acc\xe8"
-          "s du dossier" +
-          "/Ou installez TARVEL \xe0 un autre emplacement";
-  } else {
-    msg = "The " + d + " folder is not writable/Change the access rights of the folder" +
-          "/Or install in another location";
-  }
+  FixedText<256> msg(message(Msg::folder_not_writable, {d}));
   int kind = s_error;
   error_message_tit(kind, msg_tit, msg, app_state().qline);
   stop_run(0);

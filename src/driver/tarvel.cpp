@@ -24,6 +24,7 @@
 #include "util/console.h"
 #include "util/extract_path_name.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 #include "util/process_args.h"
 #include "util/strcpy_c2f.h"
 #include "writer/numver_to_char.h"
@@ -44,7 +45,7 @@ void log_version() {
   FixedText<8> text;
   int len = 0;
   numver_to_char(numver, text, len);
-  const FixedText<25> line(std::string("TARVEL - Version ") + std::string(text.view()));
+  const FixedText<25> line(message(Msg::version_line, {text.view()}));
   log_message_f(line.view());
 }
 
@@ -56,14 +57,7 @@ void move_log_to_program_folder(const RunSettings& rs) {
   const std::string path = std::string(rs.instpath.trimmed()) + std::string(log_file_name());
   if (path.size() > 256) return;  // a cut name would be another file
   if (log_command_f("CREATE " + path) != 0) return;
-  if (app_state().qfr) {
-    console_line(
-        "Dossier de travail non accessible en \xe9"
-        "criture : journal dans " +
-        path);
-  } else {
-    console_line("The working folder cannot be written: log file in " + path);
-  }
+  console_line(message(Msg::log_in_program_folder, {path}));
 }
 
 void read_settings_file(RunSettings& rs) {
@@ -90,8 +84,8 @@ void find_condor2_landscapes(RunSettings& rs) {
   }
   std::string folder;
   int len = 0;
-  if (GetFolder("Select Condor 2 Landscapes folder", "", len, folder) != 0) {
-    driver_fatal(rs, s_warning, kFrNoFolder, "*** No folder selected ***");
+  if (GetFolder(message(Msg::condor2_landscapes_title), "", len, folder) != 0) {
+    driver_fatal(rs, s_warning, Msg::no_folder_selected);
   }
   if (len > static_cast<int>(rs.c2lndpath.width)) fatal_path_too_long(rs, folder);
   strcpy_c2f(folder.c_str(), rs.c2lndpath, len);
@@ -110,8 +104,8 @@ std::string choose_plans() {
   FreeLine() << default_path;
   std::string file_list;
   int len = 0;
-  if (GetFileName(file_list, "TARVEL : Select V2 flight plan", default_path, "*.fpl",
-                  "Condor Flight Plans (*.fpl)", 1, len) != 1) {
+  if (GetFileName(file_list, message(Msg::open_plans_title), default_path, "*.fpl",
+                  message(Msg::plans_filter), 1, len) != 1) {
     return {};
   }
   return file_list;

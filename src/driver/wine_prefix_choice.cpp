@@ -12,8 +12,8 @@
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "ui/to_gui.h"
-#include "util/app_state.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -21,26 +21,6 @@ namespace {
 
 // The prefixes a message lists; more are counted.
 constexpr std::size_t kListedPrefixes = 10;
-
-// Windows-1252 texts.
-constexpr std::string_view kFrWinePrefix =
-    "Pr\xe9"
-    "fixe Wine : ";
-constexpr std::string_view kFrSeveral =
-    "*** Plusieurs pr\xe9"
-    "fixes Wine contiennent Condor 3 ***";
-constexpr std::string_view kFrChooseTitle =
-    "TARVEL : Choisir le pr\xe9"
-    "fixe Wine de Condor 3 (plusieurs le contiennent)";
-constexpr std::string_view kFrHowTo =
-    "d\xe9signez le pr\xe9"
-    "fixe qui contient Condor 3 : WINEPREFIX=/chemin/du/prefixe TARVEL ...";
-constexpr std::string_view kEnHowTo =
-    "name the prefix that holds Condor 3: WINEPREFIX=/path/to/prefix TARVEL ...";
-
-std::string text(std::string_view french, std::string_view english) {
-  return std::string(app_state().qfr ? french : english);
-}
 
 // Every place the search looks, "~" for the home folder.
 std::string searched_places() {
@@ -50,17 +30,15 @@ std::string searched_places() {
 }
 
 [[noreturn]] void fatal_several(const RunSettings& rs, const std::vector<std::string>& prefixes) {
-  std::vector<std::string> lines = {
-      text(kFrSeveral, "*** Several Wine prefixes hold Condor 3 ***")};
+  std::vector<std::string> lines = {message(Msg::several_prefixes)};
   for (std::size_t i = 0; i < prefixes.size() && i < kListedPrefixes; ++i) {
     lines.push_back(prefixes[i]);
   }
   if (prefixes.size() > kListedPrefixes) {
     const std::string more = std::to_string(prefixes.size() - kListedPrefixes);
-    lines.push_back(text("(et " + more + " autres)", "(and " + more + " more)"));
+    lines.push_back(message(Msg::and_more_prefixes, {more}));
   }
-  lines.push_back(text("Choisissez-en un : WINEPREFIX=/chemin/du/prefixe TARVEL ...",
-                       "Choose one: WINEPREFIX=/path/to/prefix TARVEL ..."));
+  lines.push_back(message(Msg::choose_one_prefix));
   fatal_message_lines(s_error, rs.msg_tit.trimmed(), lines);
 }
 
@@ -68,10 +46,8 @@ std::string searched_places() {
 std::string choose_prefix(const RunSettings& rs, const std::vector<std::string>& prefixes) {
   std::string folder;
   int len = 0;
-  if (GetFolder(
-          text(kFrChooseTitle, "TARVEL : Select the Wine prefix of Condor 3 (several hold it)"),
-          prefixes.front(), len, folder) != 0) {
-    driver_fatal(rs, s_warning, kFrNoFolder, "*** No folder selected ***");
+  if (GetFolder(message(Msg::choose_prefix_title), prefixes.front(), len, folder) != 0) {
+    driver_fatal(rs, s_warning, Msg::no_folder_selected);
   }
   return native_path(folder);
 }
@@ -87,41 +63,28 @@ PrefixSearch settle_wine_prefix(const RunSettings& rs) {
   }
   if (search.result == PrefixSearch::Result::found) {
     use_wine_prefix(search.prefixes.front());
-    log_message_line(text(kFrWinePrefix, "Wine prefix: ") + search.prefixes.front());
+    log_message_line(message(Msg::wine_prefix_used, {search.prefixes.front()}));
   }
   return search;
 }
 
 void fatal_condor3_not_found(const RunSettings& rs, const PrefixSearch& search) {
-  constexpr std::string_view english = "*** Condor 3 installation not found ***";
   std::string where;
   switch (search.result) {
-    case PrefixSearch::Result::windows: driver_fatal(rs, s_error, kFrCondor3NotFound, english);
+    case PrefixSearch::Result::windows: driver_fatal(rs, s_error, Msg::condor3_not_found);
     case PrefixSearch::Result::named:
-      where = text(
-          "Cherch\xe9 dans le pr\xe9"
-          "fixe Wine d\xe9sign\xe9 par WINEPREFIX (" +
-              search.prefixes.front() + ") ; ",
-          "Looked in the Wine prefix named by WINEPREFIX (" + search.prefixes.front() + "); ");
+      where = message(Msg::looked_in_named_prefix, {search.prefixes.front()});
       break;
     case PrefixSearch::Result::found:
     case PrefixSearch::Result::several:
-      where = text(
-          "Cherch\xe9 dans le pr\xe9"
-          "fixe Wine " +
-              search.prefixes.front() + " ; ",
-          "Looked in the Wine prefix " + search.prefixes.front() + "; ");
+      where = message(Msg::looked_in_prefix, {search.prefixes.front()});
       break;
     case PrefixSearch::Result::none:
-      where = text(
-          "Aucun pr\xe9"
-          "fixe Wine ne contient Condor 3 dans " +
-              searched_places() + " ; ",
-          "No Wine prefix holds Condor 3 in " + searched_places() + "; ");
+      where = message(Msg::no_prefix_holds_condor3, {searched_places()});
       break;
   }
   fatal_message_lines(s_error, rs.msg_tit.trimmed(),
-                      {text(kFrCondor3NotFound, english), where + text(kFrHowTo, kEnHowTo)});
+                      {message(Msg::condor3_not_found), where + message(Msg::name_the_prefix)});
 }
 
 }  // namespace tarvel

@@ -10,6 +10,7 @@
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/fixed_text.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -47,9 +48,7 @@ int get_airspace_size(std::string_view aspfile) {
   // A folder opens on some systems and not on others; it is never a file to read.
   std::FILE* f = folder_exists(path) ? nullptr : open_file(path, "rb");
   if (f == nullptr) {
-    FixedText<256> msg(std::string(path) +
-                       (app_state().qfr ? "/Fichier d'espace a\xe9rien : ouverture impossible"
-                                        : "/Airspace file : error opening"));
+    FixedText<256> msg(message(Msg::airspace_cannot_be_opened, {path}));
     int kind = s_error;
     error_message(kind, msg, app_state().qline);
     return 0;

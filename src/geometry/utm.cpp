@@ -11,6 +11,7 @@
 #include "geometry/transverse_mercator.h"
 #include "util/console.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -39,7 +40,7 @@ OffsetKm offset_km(const UtmGrid& g, GridPoint p) {
 bool refuse_if_not_initialized(const UtmState& st) {
   if (st.active) return false;
   FreeLine() << "UTM NOT INITIALIZED";
-  log_bare_line("UTM NOT INITIALIZED");
+  log_bare_line(message(Msg::utm_not_initialized));
   return true;
 }
 
@@ -99,7 +100,7 @@ int utm_init(UtmState& st, std::string_view fich, float& rxm, float& rym) {
   // count as unrecognised like any other name without a terrain ending.
   if (!is_terrain_name(name)) {
     FreeLine() << "unrecognised file type " << name;
-    log_bare_line("UTM unrecognised file type " + std::string(name));
+    log_bare_line(message(Msg::utm_unknown_file_type, {name}));
     st.active.reset();
     return 0;
   }
@@ -108,7 +109,7 @@ int utm_init(UtmState& st, std::string_view fich, float& rxm, float& rym) {
   int nzon = 0;
   char zlat = ' ';
   if (read_trn_hdr(name, xmax, ymax, orig_e, orig_n, ori, nzon, zlat) != 0) {
-    log_message_f("UTM unable to read " + std::string(name));
+    log_message_f(message(Msg::utm_cannot_read, {name}));
     st.active.reset();
     return 0;
   }

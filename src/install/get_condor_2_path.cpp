@@ -6,6 +6,7 @@
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -36,8 +37,8 @@ bool expand_documents(FixedText<512>& folder) {
   std::string value;
   if (MyGetEnv(var, value, kEnvBuffer) == 0) {
     int kind = s_error;
-    error_message_tit(kind, "get_condor_user_path", "Error getting environment variable/" + var,
-                      app_state().qline);
+    error_message_tit(kind, message(Msg::environment_variable_error_title),
+                      message(Msg::environment_variable_error, {var}), app_state().qline);
     return false;
   }
   folder = value + tail;

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "util/console.h"
 #include "util/log_message.h"
+#include "util/messages.h"
 #include "util/read_value.h"
 
 namespace tarvel {
@@ -80,8 +81,7 @@ int get_condor_inst_dir(int nc, FixedText<256>& path, bool silent) {
     if (!silent) {
       // Console and log only: without Condor 3 the driver shows its own box
       // for the same fault.
-      log_message_f("{I}*** Condor" + std::to_string(vers) +
-                    " installation not detected on this computer ***");
+      log_message_f(message(Msg::condor_not_detected, {std::to_string(vers)}));
     }
     return 0;
   }

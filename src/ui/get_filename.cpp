@@ -8,6 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/display.h"
 #include "util/console.h"
+#include "util/messages.h"
 
 namespace tarvel {
 
@@ -41,11 +42,9 @@ std::vector<std::string> split_filter(std::string rest) {
 // A chosen file goes to `file`; a cancel is told in a box.
 int take_file(std::optional<std::string> result, std::string& file, int& len) {
   if (!result || result->empty()) {
-    dialog_backend().message_box("Error",
-                                 IsLanguageFrench() ? "Aucun fichier sp\xe9"
-                                                      "cifi\xe9"
-                                                    : "No file selected",
-                                 "ok", "error", 1);
+    const bool french = IsLanguageFrench() != 0;
+    dialog_backend().message_box(message(Msg::dialog_error_title, french),
+                                 message(Msg::no_file_selected, french), "ok", "error", 1);
     len = 0;
     return 0;
   }
@@ -57,23 +56,17 @@ int take_file(std::optional<std::string> result, std::string& file, int& len) {
 // A selection larger than the open dialog holds is told with the number of
 // files that always fit; the dialog then opens again.
 void tell_selection_overflow(int limit) {
-  const std::string n = std::to_string(limit);
+  const bool french = IsLanguageFrench() != 0;
   dialog_backend().message_box(
-      "Error",
-      IsLanguageFrench()
-          ? "Trop de plans choisis \xe0 la fois.\nChoisissez au plus " + n +
-                " plans par s\xe9lection."
-          : "Too many plans chosen at once.\nChoose at most " + n + " plans in one selection.",
-      "ok", "warning", 1);
+      message(Msg::dialog_error_title, french),
+      message(Msg::too_many_plans_selected, french, {std::to_string(limit)}), "ok", "warning", 1);
 }
 
 // Whether an existing `path` may be replaced; asked when the save dialog's
 // answer got its extension after the dialog had checked the name without it.
 bool may_replace(const std::string& title, const std::string& path) {
   if (!file_exists(path)) return true;
-  const std::string text = IsLanguageFrench()
-                               ? path + " existe d\xe9j\xe0.\nVoulez-vous le remplacer ?"
-                               : path + " already exists.\nDo you want to replace it?";
+  const std::string text = message(Msg::replace_existing, IsLanguageFrench() != 0, {path});
   return dialog_backend().message_box(title, text, "yesno", "warning", 2) == 1;
 }
 
@@ -139,7 +132,9 @@ int SaveFileName(std::string& file, std::string_view title, std::string_view pat
 int GetFolder(std::string_view title, std::string_view deflt, int& len, std::string& folder) {
   std::optional<std::string> result = dialog_backend().select_folder(c_text(title), c_text(deflt));
   if (!result || result->empty()) {
-    dialog_backend().message_box("Error", "No folder selected", "ok", "error", 1);
+    const bool french = IsLanguageFrench() != 0;
+    dialog_backend().message_box(message(Msg::dialog_error_title, french),
+                                 message(Msg::dialog_no_folder_selected, french), "ok", "error", 1);
     len = 0;
     return 1;
   }
