@@ -2,19 +2,13 @@
 // happened and leave the decision to it.
 //
 // A fatal message ends the run at once with status 0; a failed unchecked
-// write of an output line ends it with status 2. Cleanups registered here run
-// first (for example removing a half-written output file).
+// write of an output line ends it with status 2. The caller has removed its
+// own temporary file before; the console lines still held are written out.
 #pragma once
-
-#include <functional>
 
 namespace tarvel {
 
 [[noreturn]] void stop_run(int status);
-
-// Registers a cleanup to run before the process ends; returns its handle.
-int add_stop_cleanup(std::function<void()> cleanup);
-void remove_stop_cleanup(int handle);
 
 // Tests replace the process exit by their own handler, which must not return
 // (it throws a test-side exception). Passing nullptr restores std::exit.

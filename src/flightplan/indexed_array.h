@@ -20,8 +20,6 @@ class Arr1 {
   static_assert(Hi >= Lo);
 
  public:
-  static constexpr int lo = Lo;
-  static constexpr int hi = Hi;
   static constexpr bool in_range(int i) { return i >= Lo && i <= Hi; }
 
   T& operator()(int i) {

@@ -24,10 +24,6 @@ std::string inst_folder_text(std::string_view exe_path) {
   return folder;
 }
 
-FixedText<256> inst_folder_of(std::string_view exe_path) {
-  return FixedText<256>(inst_folder_text(exe_path));
-}
-
 std::string get_inst_path(FixedText<256>& instpath) {
   std::string path;
   instpath.clear();

@@ -17,7 +17,6 @@ std::string get_inst_path(FixedText<256>& instpath);
 // The folder part of a program path, as get_inst_path takes it: up to and
 // including the last backslash, ".\" without one, with an upper-cased drive
 // letter.
-FixedText<256> inst_folder_of(std::string_view exe_path);
 std::string inst_folder_text(std::string_view exe_path);
 
 }  // namespace tarvel

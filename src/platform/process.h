@@ -12,7 +12,8 @@ namespace tarvel {
 std::vector<std::string> platform_command_line(int argc, char** argv);
 
 // Switches off the system's own error boxes (crash and assertion dialogs), so
-// that a test or a batch run can never hang on a window nobody sees.
+// that a test can never hang on a window nobody sees. Tests and fuzz
+// targets call it; the program keeps the system's own boxes.
 void platform_disable_error_dialogs();
 
 // Readies the process for a console nobody reads and for interrupts, once at

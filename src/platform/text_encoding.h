@@ -20,10 +20,8 @@ std::string to_display_text(std::string_view text);
 // UTF-8 sequences kept, every other byte above 0x7F read as Windows-1252.
 std::string mixed_to_utf8(std::string_view text);
 
-// The Unicode code point of a Windows-1252 byte, and the byte of a code point
-// ('?' for one the code page does not have).
+// The Unicode code point of a Windows-1252 byte.
 std::uint32_t cp1252_code_point(unsigned char b);
-unsigned char cp1252_byte(std::uint32_t cp);
 
 // The code point of a valid UTF-8 sequence of two or more bytes at s[i], and
 // its length; length 0 when there is none there.

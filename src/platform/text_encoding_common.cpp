@@ -61,14 +61,6 @@ std::uint32_t cp1252_code_point(unsigned char b) {
   return b;
 }
 
-unsigned char cp1252_byte(std::uint32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
-  for (unsigned i = 0; i < 32; ++i) {
-    if (kHigh[i] == cp) return static_cast<unsigned char>(0x80 + i);
-  }
-  return '?';
-}
-
 std::pair<std::uint32_t, std::size_t> utf8_at(std::string_view s, std::size_t i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
   std::size_t n = 0;

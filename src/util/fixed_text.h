@@ -85,9 +85,6 @@ class FixedText {
     }
   }
 
-  // The trimmed text followed by a NUL, for the operating system and dialogs.
-  std::string c_text() const { return str(); }
-
   bool starts_with(std::string_view prefix) const {
     return view().substr(0, prefix.size()) == prefix;
   }

@@ -24,7 +24,7 @@ TEST(GetInstPath, FolderOfTheProgramPath) {
       {"TARVEL.exe", ".\\"},
       {"", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(inst_folder_of(c.exe), c.folder) << c.exe;
+  for (const Case& c : cases) EXPECT_EQ(inst_folder_text(c.exe), c.folder) << c.exe;
 }
 
 TEST(GetInstPath, TheRunningProgramIsInItsFolder) {

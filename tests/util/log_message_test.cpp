@@ -209,5 +209,26 @@ TEST_F(LogMessage, AnUnwritableLogStillEchoesOnTheConsole) {
             (std::vector<std::string>{kError, "lost", "but shown", kClose}));
 }
 
+TEST(ExtractName, NameAfterTheLastBackslashInBothForms) {
+  struct Case {
+    std::string_view path;
+    std::string_view name;
+  };
+  const Case cases[] = {
+      {"C:\\Plans\\Task 1.fpl", "Task 1.fpl"},
+      {"Task.fpl", "Task.fpl"},
+      {"C:\\Plans\\", ""},
+      {"\\\\server\\share\\\xd0\x97.fpl", "\xd0\x97.fpl"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(extract_name(c.path), c.name) << c.path;
+    // The field form pads the name with blanks.
+    FixedText<16> name("old text here");
+    extract_name(FixedText<256>(c.path), name);
+    EXPECT_EQ(name.view(), std::string(c.name) + std::string(16 - c.name.size(), ' ')) << c.path;
+  }
+}
+
 }  // namespace
 }  // namespace tarvel
