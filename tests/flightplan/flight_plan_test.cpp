@@ -181,6 +181,12 @@ TEST(FlightPlanRecord, IndexRangesAndSecondNames) {
   EXPECT_EQ(fp.aattime, 3.5f);
   EXPECT_EQ(fp.maxstartgroundspeed, 170);
   EXPECT_TRUE(fp.glider == "LS8");
+  fp.qpda() = true;
+  fp.qmidair() = true;
+  fp.cloudpen() = 2;
+  EXPECT_TRUE(fp.allowpda);
+  EXPECT_TRUE(fp.allowmidaircollisionrecovery);
+  EXPECT_EQ(fp.penaltycloudflying, 2);
 }
 
 TEST(FlightPlanRecordDeathTest, IndexOutsideItsRangeStopsInsteadOfWritingElsewhere) {
