@@ -181,12 +181,14 @@ TEST(FlightPlanRecord, IndexRangesAndSecondNames) {
   EXPECT_EQ(fp.aattime, 3.5f);
   EXPECT_EQ(fp.maxstartgroundspeed, 170);
   EXPECT_TRUE(fp.glider == "LS8");
-  fp.qpda() = true;
-  fp.qmidair() = true;
-  fp.cloudpen() = 2;
-  EXPECT_TRUE(fp.allowpda);
-  EXPECT_TRUE(fp.allowmidaircollisionrecovery);
-  EXPECT_EQ(fp.penaltycloudflying, 2);
+  const bool pda = !fp.allowpda;
+  const bool midair = !fp.allowmidaircollisionrecovery;
+  fp.qpda() = pda;
+  fp.qmidair() = midair;
+  fp.cloudpen() = fp.penaltycloudflying + 2;
+  EXPECT_EQ(fp.allowpda, pda);
+  EXPECT_EQ(fp.allowmidaircollisionrecovery, midair);
+  EXPECT_EQ(fp.cloudpen(), fp.penaltycloudflying);
 }
 
 TEST(FlightPlanRecordDeathTest, IndexOutsideItsRangeStopsInsteadOfWritingElsewhere) {
