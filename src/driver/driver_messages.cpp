@@ -5,6 +5,7 @@
 #include "driver/fatal_message.h"
 #include "driver/stop_run.h"
 #include "platform/files.h"
+#include "platform/text_encoding.h"
 #include "ui/to_gui.h"
 #include "util/app_state.h"
 #include "util/console.h"
@@ -25,10 +26,7 @@ void fatal_file_not_found(const RunSettings& rs, std::string_view file) {
 
 void fatal_path_too_long(const RunSettings& rs, std::string_view path) {
   // The path is cut by the 256-character message; its start tells which one.
-  // The cut never falls inside a character of UTF-8.
-  std::size_t n = path.size() < 200 ? path.size() : 200;
-  while (n > 0 && n < path.size() && (static_cast<unsigned char>(path[n]) & 0xC0) == 0x80) --n;
-  const std::string start(path.substr(0, n));
+  const std::string start(utf8_prefix(path, 200));
   driver_fatal(rs, s_error, Msg::path_too_long, {start});
 }
 

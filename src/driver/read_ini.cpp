@@ -38,13 +38,6 @@ std::string_view clean_value(std::string_view v) {
   return v;
 }
 
-// At most `n` bytes of a UTF-8 text, never ending inside a character.
-std::string_view utf8_prefix(std::string_view s, std::size_t n) {
-  if (s.size() <= n) return s;
-  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
-  return s.substr(0, n);
-}
-
 std::string_view encoding_name(TextFileEncoding e) {
   switch (e) {
     case TextFileEncoding::utf8_with_mark: return "UTF-8 BOM";

@@ -30,6 +30,10 @@ std::pair<std::uint32_t, std::size_t> utf8_at(std::string_view s, std::size_t i)
 // Appends the UTF-8 bytes of the code point `cp`.
 void append_utf8(std::string& out, std::uint32_t cp);
 
+// At most `n` bytes of `s`, never ending inside a character of UTF-8 (a
+// name cut there would end in a stray byte).
+std::string_view utf8_prefix(std::string_view s, std::size_t n);
+
 // True when the whole text is valid UTF-8 (ASCII included).
 bool is_valid_utf8(std::string_view text);
 

@@ -121,6 +121,12 @@ std::string to_display_text(std::string_view text) {
   return std::string(text);
 }
 
+std::string_view utf8_prefix(std::string_view s, std::size_t n) {
+  if (s.size() <= n) return s;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return s.substr(0, n);
+}
+
 bool is_valid_utf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     if (static_cast<unsigned char>(text[i]) < 0x80) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/text_encoding.h"
 #include "ui/display.h"
 #include "util/console.h"
 
@@ -30,14 +31,6 @@ void slashes_to_line_breaks(char* msg, std::size_t len) {
     prev = c;
   }
   for (; w < len; ++w) msg[w] = ' ';
-}
-
-// At most `n` bytes of `s`, never ending inside a character of UTF-8 (a
-// name cut there would end in a stray byte).
-std::string_view utf8_prefix(std::string_view s, std::size_t n) {
-  if (s.size() <= n) return s;
-  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
-  return s.substr(0, n);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/files.h"
-#include "platform/process.h"
+#include "platform/guarded_file.h"
 #include "platform/windows_path.h"
 #include "util/console.h"
 
@@ -39,28 +39,14 @@ std::FILE* create_probe(std::string_view dir, std::string& probe) {
   for (int n = 0; n < kProbeNames; ++n) {
     probe = std::string(dir) + "\\" + probe_name(n);
     if (n > 0) FreeLine() << "check_writable_folder " << probe;
-    errno = 0;
     if (probe.size() > kMaxPath) {
       errno = ENAMETOOLONG;
       break;
     }
-    hold_interrupts();
-    f = create_new_file(probe);
-    const int created = f != nullptr ? 0 : errno;
-    if (f != nullptr) set_interrupt_file(probe);
-    release_interrupts();
-    errno = created;
-    if (f != nullptr || created != EEXIST) break;
+    f = create_guarded_file(probe);
+    if (f != nullptr || errno != EEXIST) break;
   }
   return f;
-}
-
-int remove_probe(const std::string& probe) {
-  hold_interrupts();
-  const int status = remove_file(probe);
-  set_interrupt_file("");
-  release_interrupts();
-  return status;
 }
 
 }  // namespace
@@ -96,11 +82,11 @@ bool check_writable_folder(std::string_view folder) {
         write_status = failure();
       }
       const int closed = std::fclose(f) == 0 ? 0 : failure();
-      const int removed = remove_probe(probe);
+      const int removed = remove_guarded_file(probe);
       close_status = closed != 0 ? closed : removed;
     } else {
       std::fclose(f);
-      remove_probe(probe);
+      remove_guarded_file(probe);
     }
   }
   FreeLine() << open_status << rewind_status << write_status << close_status;

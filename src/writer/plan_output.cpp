@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "platform/files.h"
+#include "platform/guarded_file.h"
 #include "platform/process.h"
 #include "util/fixed_text.h"
 
@@ -31,13 +32,8 @@ int FilePlanOutput::create(std::string_view path) {
   path_ = std::string(trim_right(path));
   pending_.clear();
   line_ends_.clear();
-  errno = 0;
-  hold_interrupts();
-  file_ = create_new_file(path_);
-  const int status = file_ != nullptr ? 0 : (errno != 0 ? errno : EIO);
-  if (file_ != nullptr) set_interrupt_file(path_);
-  release_interrupts();
-  if (file_ == nullptr) return status;
+  file_ = create_guarded_file(path_);
+  if (file_ == nullptr) return errno != 0 ? errno : EIO;
   std::setvbuf(file_, nullptr, _IONBF, 0);
   return 0;
 }
@@ -54,10 +50,7 @@ int FilePlanOutput::rename_to(std::string_view to) {
 
 void FilePlanOutput::remove() {
   if (file_ != nullptr) close();
-  hold_interrupts();
-  remove_file(path_);
-  set_interrupt_file("");
-  release_interrupts();
+  remove_guarded_file(path_);
 }
 
 int FilePlanOutput::write_line(std::string_view line) {

@@ -87,5 +87,23 @@ TEST(TextEncoding, TextFilesOfEveryUsualEncoding) {
   }
 }
 
+TEST(TextEncoding, Utf8PrefixNeverCutsACharacter) {
+  struct Case {
+    const char* name;
+    std::string_view text;
+    std::size_t n;
+    std::string_view expected;
+  };
+  const Case cases[] = {
+      {"shorter than n", "Task", 10, "Task"},
+      {"ASCII cut", "Task.fpl", 4, "Task"},
+      {"cut inside a 2-byte letter", "Caf\xc3\xa9", 4, "Caf"},
+      {"cut after a 2-byte letter", "Caf\xc3\xa9!", 5, "Caf\xc3\xa9"},
+      {"cut inside a 4-byte character", "a\xf0\x9f\x98\x80", 3, "a"},
+      {"n of 0", "\xc3\xa9", 0, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(utf8_prefix(c.text, c.n), c.expected) << c.name;
+}
+
 }  // namespace
 }  // namespace tarvel
